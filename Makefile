@@ -1,0 +1,49 @@
+# Vexmoor: `make run` starts the player, `make test` runs every test tier.
+BUILD   ?= build
+NATIVE  := $(BUILD)/native
+WINDOWS := $(BUILD)/win
+FUZZ    := $(BUILD)/fuzz
+PLAIN   := $(BUILD)/plain
+JOBS    ?= $(shell nproc)
+MUSIC   ?=
+
+.PHONY: all deps native windows fuzz-build test run fuzz bench memcheck soak dist clean
+
+all: native windows
+
+deps:
+	@tools/install-deps.sh
+
+native: deps
+	@cmake -S . -B $(NATIVE) -DVEXMOOR_SANITIZE=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake --build $(NATIVE) -j $(JOBS)
+
+windows: deps
+	@cmake -S . -B $(WINDOWS) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=MinSizeRel >/dev/null
+	@cmake --build $(WINDOWS) -j $(JOBS)
+
+fuzz-build: deps
+	@cmake -S . -B $(FUZZ) -DVEXMOOR_FUZZ=ON -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake --build $(FUZZ) -j $(JOBS)
+
+test: native windows fuzz-build
+	@tools/run-tests.sh $(BUILD)
+
+run: windows
+	@tools/run-player.sh $(BUILD) "$(MUSIC)"
+
+fuzz: fuzz-build
+	@tools/run-fuzz.sh $(FUZZ) 60
+
+bench: deps
+	@cmake -S . -B $(PLAIN) -DVEXMOOR_BENCH=ON -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build $(PLAIN) -j $(JOBS)
+	@tools/run-bench.sh $(BUILD)
+
+memcheck: deps
+	@cmake -S . -B $(PLAIN) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake --build $(PLAIN) -j $(JOBS) --target vexmoor_unit_tests
+	@valgrind --error-exitcode=1 --leak-check=full --errors-for-leak-kinds=definite -q $(PLAIN)/tests/unit/vexmoor_unit_tests --gtest_brief=1
+
+clean:
+	rm -rf $(BUILD) dist

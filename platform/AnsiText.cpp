@@ -1,0 +1,46 @@
+#include "platform/AnsiText.h"
+
+namespace ansi {
+
+std::size_t characterLength(const char* text, std::size_t size, std::size_t pos) {
+  if (pos + 1 < size && isLeadByte(static_cast<unsigned char>(text[pos])) &&
+      static_cast<unsigned char>(text[pos + 1]) >= 0x40) {
+    return 2;
+  }
+  return 1;
+}
+
+std::size_t findFirst(const char* text, std::size_t size, char ch, std::size_t from) {
+  std::size_t pos = from;
+  while (pos < size) {
+    if (text[pos] == ch) return pos;
+    pos += characterLength(text, size, pos);
+  }
+  return npos;
+}
+
+std::size_t findFirst(const std::string& text, char ch, std::size_t from) {
+  return findFirst(text.data(), text.size(), ch, from);
+}
+
+std::size_t findLast(const std::string& text, char ch) {
+  std::size_t found = npos;
+  std::size_t pos = 0;
+  while (pos < text.size()) {
+    if (text[pos] == ch) found = pos;
+    pos += characterLength(text.data(), text.size(), pos);
+  }
+  return found;
+}
+
+bool endsWith(const std::string& text, char ch) {
+  std::size_t last = npos;
+  std::size_t pos = 0;
+  while (pos < text.size()) {
+    last = pos;
+    pos += characterLength(text.data(), text.size(), pos);
+  }
+  return last != npos && text.size() - last == 1 && text[last] == ch;
+}
+
+}  // namespace ansi

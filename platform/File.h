@@ -1,0 +1,56 @@
+#pragma once
+// Whole-file reads and line writes on files held with no sharing, and the
+// one-step replacement that makes a save all-or-nothing.
+#include <string>
+
+namespace file {
+
+// An existing file opened for reading with no sharing; the file stays held
+// until the reader is destroyed.
+class ExclusiveReader {
+ public:
+  ExclusiveReader() = default;
+  ~ExclusiveReader();
+  ExclusiveReader(const ExclusiveReader&) = delete;
+  ExclusiveReader& operator=(const ExclusiveReader&) = delete;
+
+  bool open(const std::string& path);
+  // Queries the size, then reads that many bytes with one read. False when the
+  // size cannot be had or the read delivers less; contents is then empty.
+  bool readAll(std::string& contents);
+  void close();
+
+ private:
+  long long handle_ = -1;
+};
+
+// Opens, reads whole and closes at once.
+bool readWhole(const std::string& path, std::string& contents);
+
+// A file created (or truncated) for writing with no sharing. Every write is
+// one write call at the end of the file.
+class ExclusiveWriter {
+ public:
+  ExclusiveWriter() = default;
+  ~ExclusiveWriter();
+  ExclusiveWriter(const ExclusiveWriter&) = delete;
+  ExclusiveWriter& operator=(const ExclusiveWriter&) = delete;
+
+  bool create(const std::string& path);
+  bool isOpen() const { return handle_ != invalidHandle; }
+  bool write(const std::string& bytes);
+  // Flushes to the disk and closes; false when either failed.
+  bool finish();
+
+ private:
+  static constexpr long long invalidHandle = -1;
+  long long handle_ = invalidHandle;
+};
+
+// Moves source over target in one step: target is either its old self or the
+// whole source, never a mixture. False when it could not be done.
+bool replace(const std::string& source, const std::string& target);
+
+bool remove(const std::string& path);
+
+}  // namespace file

@@ -1,0 +1,83 @@
+#include "platform/File.h"
+
+#include <windows.h>
+
+namespace file {
+namespace {
+
+HANDLE toHandle(long long value) { return reinterpret_cast<HANDLE>(static_cast<intptr_t>(value)); }
+
+}  // namespace
+
+ExclusiveReader::~ExclusiveReader() { close(); }
+
+void ExclusiveReader::close() {
+  if (handle_ != -1) CloseHandle(toHandle(handle_));
+  handle_ = -1;
+}
+
+bool ExclusiveReader::open(const std::string& path) {
+  if (handle_ != -1) return false;
+  HANDLE handle = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return false;
+  handle_ = static_cast<long long>(reinterpret_cast<intptr_t>(handle));
+  return true;
+}
+
+bool ExclusiveReader::readAll(std::string& contents) {
+  contents.clear();
+  if (handle_ == -1) return false;
+  LARGE_INTEGER size;
+  if (!GetFileSizeEx(toHandle(handle_), &size) || size.QuadPart < 0 ||
+      size.QuadPart > static_cast<LONGLONG>(MAXDWORD)) {
+    return false;
+  }
+  if (size.QuadPart == 0) return true;
+  contents.resize(static_cast<std::size_t>(size.QuadPart));
+  DWORD got = 0;
+  if (ReadFile(toHandle(handle_), &contents[0], static_cast<DWORD>(contents.size()), &got, nullptr) &&
+      got == contents.size()) {
+    return true;
+  }
+  contents.clear();
+  return false;
+}
+
+ExclusiveWriter::~ExclusiveWriter() {
+  if (isOpen()) CloseHandle(toHandle(handle_));
+}
+
+bool ExclusiveWriter::create(const std::string& path) {
+  if (isOpen()) return false;
+  HANDLE handle = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return false;
+  handle_ = static_cast<long long>(reinterpret_cast<intptr_t>(handle));
+  return true;
+}
+
+bool ExclusiveWriter::write(const std::string& bytes) {
+  if (!isOpen() || bytes.size() > MAXDWORD) return false;
+  DWORD written = 0;
+  return WriteFile(toHandle(handle_), bytes.data(), static_cast<DWORD>(bytes.size()), &written,
+                   nullptr) != FALSE &&
+         written == bytes.size();
+}
+
+bool ExclusiveWriter::finish() {
+  if (!isOpen()) return false;
+  HANDLE handle = toHandle(handle_);
+  handle_ = invalidHandle;
+  bool flushed = FlushFileBuffers(handle) != FALSE;
+  return CloseHandle(handle) != FALSE && flushed;
+}
+
+bool replace(const std::string& source, const std::string& target) {
+  return MoveFileExA(source.c_str(), target.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+}
+
+bool remove(const std::string& path) { return DeleteFileA(path.c_str()) != FALSE; }
+
+}  // namespace file

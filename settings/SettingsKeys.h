@@ -1,0 +1,20 @@
+#pragma once
+// The keys of "tovik.def".
+
+namespace settings_keys {
+
+constexpr const char* curDir = "CurDir";
+constexpr const char* subDir = "SubDir";
+constexpr const char* randomMode = "RandomMode";
+constexpr const char* repeatMode = "RepeartMode";  // the spelling that existing files carry
+constexpr const char* sortReverse = "SortReverse";
+constexpr const char* sortMethod = "SortMethod";
+constexpr const char* transparent = "Transparent";
+constexpr const char* onePlay = "OnePlay";
+constexpr const char* topMode = "TopMode";
+constexpr const char* extList = "ExtList";
+constexpr const char* lastFile = "LastFile";
+
+constexpr const char* fileName = "tovik.def";
+
+}  // namespace settings_keys

@@ -1,0 +1,150 @@
+#include "settings/SettingsFile.h"
+
+#include <gtest/gtest.h>
+
+#include "TestFolder.h"
+
+namespace {
+
+struct Parsed {
+  std::vector<std::string> keys;
+  std::vector<std::string> values;
+};
+
+Parsed parse(const std::string& text) {
+  Parsed parsed;
+  SettingsFile::parse(text, parsed.keys, parsed.values);
+  return parsed;
+}
+
+TEST(SettingsFile, ParsesLinesByTheirFirstEqualsSign) {
+  struct Case {
+    std::string text;
+    std::vector<std::string> keys;
+    std::vector<std::string> values;
+  };
+  const Case cases[] = {
+      {"", {}, {}},
+      {"CurDir=C:\\Music\n", {"CurDir"}, {"C:\\Music"}},
+      {"CurDir=C:\\A=B\n", {"CurDir"}, {"C:\\A=B"}},
+      {"CurDir =C:\\Music\n", {"CurDir "}, {"C:\\Music"}},
+      {"=value\n", {""}, {"value"}},
+      {"TopMode=\n", {"TopMode"}, {""}},
+      {"no equals sign\n\nA=1\n", {"A"}, {"1"}},
+      {"A=1\nB=2", {"A"}, {"1"}},                       // a torn last line is ignored
+      {"A=1\r\nB=x\r\n\r\n", {"A", "B"}, {"1", "x"}},   // CR LF from a Windows editor
+      {"A=1\r\r\n", {"A"}, {"1\r"}},                    // only the CR before the LF goes
+      {"A=1 \n", {"A"}, {"1 "}},
+      {"\xEF\xBB\xBF" "CurDir=x\n", {"\xEF\xBB\xBF" "CurDir"}, {"x"}},
+      {"CurDir=C:\\\x83\x5C\n", {"CurDir"}, {"C:\\\x83\x5C"}},
+      {"A=\x83\nB=2\n", {"A", "B"}, {"\x83", "2"}},
+      {"CurDir=a\nCurDir=b\n", {"CurDir", "CurDir"}, {"a", "b"}},
+  };
+  for (const Case& c : cases) {
+    Parsed parsed = parse(c.text);
+    EXPECT_EQ(parsed.keys, c.keys) << "text: " << c.text;
+    EXPECT_EQ(parsed.values, c.values) << "text: " << c.text;
+  }
+  // A NUL ends parsing: the lines from the one holding it on are ignored.
+  Parsed withNul = parse(std::string("A=1\nB=2\0\nC=3\n", 13));
+  EXPECT_EQ(withNul.keys, std::vector<std::string>{"A"});
+}
+
+TEST(SettingsFile, ReadsAFileAndLooksUpTheFirstOfDuplicateKeys) {
+  TestFolder folder;
+  std::string path = folder.file("tovik.def", "CurDir=a\nSubDir=Jazz\nCurDir=b\n");
+  SettingsFile file;
+  ASSERT_TRUE(file.open(path, false));
+  EXPECT_EQ(file.mode(), SettingsMode::Loaded);
+  EXPECT_EQ(file.lookup("CurDir"), "a");
+  EXPECT_EQ(file.lookup("SubDir"), "Jazz");
+  EXPECT_EQ(file.lookup("curdir"), "");
+  EXPECT_FALSE(file.write("CurDir", "x"));
+
+  SettingsFile empty;
+  EXPECT_TRUE(empty.open(folder.file("empty.def"), false));
+  EXPECT_EQ(empty.mode(), SettingsMode::Loaded);
+
+  SettingsFile missing;
+  EXPECT_FALSE(missing.open(folder.join("missing.def"), false));
+  EXPECT_EQ(missing.mode(), SettingsMode::Closed);
+  EXPECT_EQ(missing.lookup("CurDir"), "");
+
+  SettingsFile folderAsFile;
+  EXPECT_FALSE(folderAsFile.open(folder.path(), false));
+}
+
+TEST(SettingsFile, TheReadHoldsTheFileUntilClosedAndAHeldFileReadsAsMissing) {
+  TestFolder folder;
+  std::string path = folder.file("tovik.def", "CurDir=a\n");
+  {
+    SettingsFile reader;
+    ASSERT_TRUE(reader.open(path, false));
+    test_files::Holder other(path);
+    EXPECT_FALSE(other.held());
+    reader.close();
+    test_files::Holder after(path);
+    EXPECT_TRUE(after.held());
+  }
+  test_files::Holder holder(path);
+  ASSERT_TRUE(holder.held());
+  SettingsFile file;
+  EXPECT_FALSE(file.open(path, false));
+  EXPECT_EQ(file.lookup("CurDir"), "");
+}
+
+TEST(SettingsFile, ASaveReplacesTheFileWholeOnlyWhenEveryLineWasWritten) {
+  TestFolder folder;
+  std::string path = folder.file("tovik.def", "CurDir=old\n");
+  {
+    SettingsFile file;
+    ASSERT_TRUE(file.open(path, true));
+    EXPECT_EQ(file.mode(), SettingsMode::Writing);
+    EXPECT_TRUE(file.write("CurDir", "new"));
+    EXPECT_TRUE(file.write("SubDir", ""));
+    // Until the save is closed the old file is untouched.
+    EXPECT_EQ(test_files::read(path), "CurDir=old\n");
+  }
+  EXPECT_EQ(test_files::read(path), "CurDir=new\nSubDir=\n");
+  EXPECT_FALSE(test_files::exists(path + ".tmp"));
+
+  // Writing is refused in every other mode.
+  SettingsFile closed;
+  EXPECT_FALSE(closed.write("CurDir", "x"));
+}
+
+TEST(SettingsFile, ASaveThatCannotReplaceALockedFileLeavesItAsItWas) {
+  TestFolder folder;
+  std::string path = folder.file("tovik.def", "CurDir=old\n");
+  {
+    test_files::Holder holder(path);
+    ASSERT_TRUE(holder.held());
+    SettingsFile file;
+    if (file.open(path, true)) file.write("CurDir", "new");
+    file.close();
+  }
+  EXPECT_EQ(test_files::read(path), "CurDir=old\n");
+  EXPECT_FALSE(test_files::exists(path + ".tmp"));
+}
+
+TEST(SettingsFile, ASaveIntoAFolderThatCannotBeWrittenChangesNothing) {
+  TestFolder folder;
+  SettingsFile noFolder;
+  EXPECT_FALSE(noFolder.open(folder.join("missing\\tovik.def"), true));
+  EXPECT_EQ(noFolder.mode(), SettingsMode::Closed);
+  EXPECT_FALSE(noFolder.write("CurDir", "x"));
+
+  std::string readOnly = test_files::readOnlyFolder();
+  ASSERT_FALSE(readOnly.empty()) << "the test runner provides VEXMOOR_READONLY_FOLDER";
+  std::string path = readOnly + "\\tovik.def";
+  std::string before = test_files::read(path);
+  ASSERT_EQ(before, "CurDir=kept\n");
+  SettingsFile file;
+  EXPECT_FALSE(file.open(path, true));
+  EXPECT_FALSE(file.write("CurDir", "x"));
+  file.close();
+  EXPECT_EQ(test_files::read(path), before);
+  EXPECT_FALSE(test_files::exists(path + ".tmp"));
+}
+
+}  // namespace

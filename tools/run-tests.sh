@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# Runs every test tier and ends with one summary line per tier:
+#   <tier>: N passed, M failed
+# Exits non-zero when a tier fails or runs no test.
+set -u
+build=$(cd "${1:-build}" && pwd)
+root=$(cd "$(dirname "$0")/.." && pwd)
+logs="$build/logs"
+mkdir -p "$logs"
+summaries=()
+status=0
+
+record() {  # tier passed failed
+  summaries+=("$1: $2 passed, $3 failed")
+  if [ "$3" != 0 ] || [ "$2" = 0 ]; then status=1; fi
+}
+
+# Runs a GoogleTest program and records its counts; a crash counts as a failure.
+gtest_tier() {
+  local tier=$1; shift
+  local log="$logs/$tier.log"
+  "$@" --gtest_brief=1 >"$log" 2>&1
+  local rc=$?
+  tr -d '\r' <"$log" >"$log.txt"
+  local passed failed
+  passed=$(sed -n 's/^\[  PASSED  \] \([0-9]*\) tests\{0,1\}\..*/\1/p' "$log.txt" | tail -1)
+  failed=$(grep -cE '^\[  FAILED  \] [A-Za-z0-9_/]+\.[A-Za-z0-9_/]+ \(' "$log.txt")
+  passed=${passed:-0}; failed=${failed:-0}
+  if [ "$rc" != 0 ] && [ "$failed" = 0 ]; then failed=1; fi
+  if [ "$failed" != 0 ]; then echo "--- $tier failed (exit $rc), last lines of $log:"; tail -40 "$log.txt"; fi
+  record "$tier" "$passed" "$failed"
+}
+
+# A folder in which nothing can be created or changed, even by root.
+readonly_folder="$build/readonly"
+chattr -i "$readonly_folder" 2>/dev/null
+rm -rf "$readonly_folder"; mkdir -p "$readonly_folder"
+printf 'CurDir=kept\n' >"$readonly_folder/tovik.def"
+chattr +i "$readonly_folder" || echo "chattr +i failed: the read-only folder tests will fail" >&2
+trap 'chattr -i "$readonly_folder" 2>/dev/null' EXIT
+
+echo "== unit-native"
+export VEXMOOR_READONLY_FOLDER="$readonly_folder"
+gtest_tier unit-native "$build/native/tests/unit/vexmoor_unit_tests"
+
+echo "== Wine environment"
+. "$root/tools/wine-env.sh" "$build"
+codepage=$(wine "$build/win/tests/win/print_code_page.exe" 2>/dev/null | tr -d '\r')
+if [ "$codepage" != 932 ]; then
+  echo "Wine's ANSI code page is '$codepage', not 932: the ja_JP.UTF-8 locale is missing or not in use." >&2
+  record unit-wine 0 1
+else
+  echo "== unit-wine"
+  export VEXMOOR_READONLY_FOLDER="Z:${readonly_folder//\//\\}"
+  gtest_tier unit-wine wine "$build/win/tests/unit/vexmoor_unit_tests.exe"
+  if [ -f "$build/win/tests/win/vexmoor_win_tests.exe" ]; then
+    echo "== win"
+    gtest_tier win wine "$build/win/tests/win/vexmoor_win_tests.exe"
+  fi
+  if [ -x "$root/tests/e2e/run.sh" ]; then
+    echo "== e2e"
+    e2e_out=$("$root/tests/e2e/run.sh" "$build" 2>&1 | tee "$logs/e2e.log" | tail -1)
+    passed=$(echo "$e2e_out" | sed -n 's/^e2e: \([0-9]*\) passed, \([0-9]*\) failed$/\1/p')
+    failed=$(echo "$e2e_out" | sed -n 's/^e2e: \([0-9]*\) passed, \([0-9]*\) failed$/\2/p')
+    [ -n "$passed" ] || { tail -40 "$logs/e2e.log"; passed=0; failed=1; }
+    [ "$failed" = 0 ] || grep -E '^(FAIL|  )' "$logs/e2e.log" | tail -40
+    record e2e "$passed" "$failed"
+  fi
+fi
+wineserver -k >/dev/null 2>&1 || true
+
+echo "== fuzz (short runs)"
+fuzz_out=$("$root/tools/run-fuzz.sh" "$build/fuzz" 5 2>&1 | tee "$logs/fuzz.log" | tail -1)
+passed=$(echo "$fuzz_out" | sed -n 's/^fuzz: \([0-9]*\) passed, \([0-9]*\) failed$/\1/p')
+failed=$(echo "$fuzz_out" | sed -n 's/^fuzz: \([0-9]*\) passed, \([0-9]*\) failed$/\2/p')
+[ -n "$passed" ] || { tail -20 "$logs/fuzz.log"; passed=0; failed=1; }
+record fuzz "$passed" "$failed"
+
+echo
+for line in "${summaries[@]}"; do echo "$line"; done
+exit $status

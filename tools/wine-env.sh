@@ -1,0 +1,29 @@
+# Sourced by the tier runners: a private Wine prefix, code page 932 and an audio
+# device that writes everything played to raw files under $VEXMOOR_CAPTURE_DIR.
+# Usage: . tools/wine-env.sh BUILD_DIR
+wine_build_dir=$(cd "${1:?build dir}" && pwd)
+export WINEPREFIX="$wine_build_dir/wineprefix"
+export HOME="$wine_build_dir/winehome"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export LANG=ja_JP.UTF-8
+export LC_ALL=ja_JP.UTF-8
+export VEXMOOR_CAPTURE_DIR="$HOME/capture"
+mkdir -p "$HOME" "$VEXMOOR_CAPTURE_DIR"
+cat > "$HOME/.asoundrc" <<ASOUND
+pcm.!default {
+  type file
+  slave.pcm "null"
+  file "$VEXMOOR_CAPTURE_DIR/out.raw"
+  format "raw"
+  truncate false
+}
+ASOUND
+if [ ! -f "$WINEPREFIX/.vexmoor-ready" ]; then
+  wineboot -i >/dev/null 2>&1 || true
+  wine reg add 'HKCU\Software\Wine\Drivers' /v Audio /d alsa /f >/dev/null 2>&1
+  wineserver -w
+  touch "$WINEPREFIX/.vexmoor-ready"
+fi
+# A warm server keeps every later start of a test program fast.
+wineserver -p >/dev/null 2>&1 || true
