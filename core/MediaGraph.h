@@ -1,0 +1,31 @@
+#pragma once
+// One media graph per loaded track: built for one file, run, stopped, rewound,
+// and drained of its events when the window is told that it has some.
+#include <cstdint>
+#include <string>
+
+// Where the graph posts its event notification: a window and a message number,
+// held as plain integers so that the player stays free of the platform.
+struct GraphNotifyTarget {
+  std::uintptr_t window = 0;
+  unsigned message = 0;
+};
+
+class MediaGraph {
+ public:
+  virtual ~MediaGraph() = default;
+  // Builds an empty graph that posts target.message to target.window.
+  virtual void create(const GraphNotifyTarget& target) = 0;
+  // Releases the graph; this ends its playback.
+  virtual void release() = 0;
+  // Renders the file (an ANSI path); true on success.
+  virtual bool renderFile(const std::string& path) = 0;
+  virtual void run() = 0;
+  virtual void stop() = 0;
+  // Puts the position back to the start without changing the run state.
+  virtual void rewind() = 0;
+  // True when the position equals the stop position.
+  virtual bool atEnd() = 0;
+  // Drains events up to the first end of stream; true when one was taken.
+  virtual bool takeCompletion() = 0;
+};

@@ -1,0 +1,86 @@
+#pragma once
+// The player: its state, the rules by which the next track is chosen, groups,
+// and the start-up and shut-down of a session. It shows its state only
+// through PlayerDisplay and plays only through MediaGraph.
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/MediaGraph.h"
+#include "core/PlayerDisplay.h"
+#include "core/PlayerState.h"
+#include "core/ShuffleGenerator.h"
+
+// The window's own steps of the start-up, called at their place in it.
+class StartUpWindowSteps {
+ public:
+  virtual ~StartUpWindowSteps() = default;
+  // Buttons, pictures, tool tips, and the transparency the settings ask for.
+  virtual void prepareWindow() = 0;
+  // Applies the always-on-top setting, which also shows the window.
+  virtual void applyTopMost() = 0;
+};
+
+class Player {
+ public:
+  Player(MediaGraph& graph, PlayerDisplay& display, GraphNotifyTarget notifyTarget,
+         ShuffleGenerator& generator = ShuffleGenerator::processWide());
+
+  const PlayerState& state() const { return state_; }
+
+  // Session: restore the previous run from the settings file, stopped on the
+  // track loaded last; and save every setting at exit.
+  void startUp(const std::string& settingsName, StartUpWindowSteps& window);
+  // Writes the settings; closeWindow runs between the writes and the moment the
+  // saved file takes the old one's place.
+  void shutDown(const std::string& settingsName, const std::function<void()>& closeWindow);
+  // The same save, for the end of the Windows session.
+  void saveSettings(const std::string& settingsName);
+
+  // Transport.
+  void onPlay();
+  void onCue();
+  void onNext();
+  void onPrev();
+  void onGraphNotify();
+  void stopPlayback();
+
+  // Options.
+  void onOrderRandom();
+  void onRepeat();
+  void onOnePlay();
+  void onOrderName();
+  void onOrderCreated();
+  void onOrderAccessed();
+  void onOrderReverse();
+  void toggleTopMost();
+  void toggleTransparent();
+
+  // Groups and tracks.
+  void buildGroupList(const std::string& root);
+  void selectGroup(const std::string& name);
+  void setPopupKind(PopupKind kind);
+  // A choice in the group menu (0 is the default group) or the track menu.
+  void chooseGroup(std::size_t position);
+  void chooseTrack(std::size_t position);
+  // Files dropped on the window: played at once, ahead of the queue.
+  void playDropped(const std::vector<std::string>& paths);
+
+  std::string joinExcludedExts() const;
+
+  // The step behind every change of track.
+  void advance(bool play, bool refill);
+  void shuffleTracks();
+
+ private:
+  void openTrack(const std::string& path);
+  void startPlayback();
+  void loadPlaylist(const std::string& path);
+
+  PlayerState state_;
+  MediaGraph& graph_;
+  PlayerDisplay& display_;
+  GraphNotifyTarget notifyTarget_;
+  ShuffleGenerator& generator_;
+};

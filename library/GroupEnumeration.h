@@ -1,0 +1,7 @@
+#pragma once
+// The groups of a music root: its sub-folders, then its "m3u" playlist files,
+// each in name order; names beginning with "." are left out.
+#include <string>
+#include <vector>
+
+std::vector<std::string> enumerateGroups(const std::string& root);
