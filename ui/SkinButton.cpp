@@ -5,13 +5,17 @@
 
 SkinButton::~SkinButton() {
   if (images) ImageList_Destroy(images);
+  if (tip) DestroyWindow(tip);
 }
 
 bool SkinButton::attach(HWND control) {
   if (!subclass(control)) return false;
   SetWindowLongPtrA(control, GWL_STYLE, GetWindowLongPtrA(control, GWL_STYLE) | BS_OWNERDRAW);
+  // The tip has no owner: under Wine a window that owns pop-ups can no longer be
+  // put back on top of the others, which would break always-on-top. The button
+  // destroys its tip itself.
   tip = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, 0, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                        CW_USEDEFAULT, control, nullptr, Module::instance(), nullptr);
+                        CW_USEDEFAULT, nullptr, nullptr, Module::instance(), nullptr);
   if (tip && !tipText.empty()) {
     SendMessageA(tip, TTM_ACTIVATE, TRUE, 0);
     registerTool();

@@ -1,0 +1,469 @@
+"""Drives the real vexmoor.exe under Wine on a virtual display, from outside,
+as a user would: a player in its own current folder with its own "tovik.def",
+real pointer and key events (xdotool), screenshots (ImageMagick), a probe
+program that reads the window from another process, and the captured sound.
+
+A test module (tests/e2e/test_*.py) holds functions named test_*; each one
+builds what it needs with the helpers below and fails with an AssertionError
+that says why. run_tests.py finds and runs them.
+"""
+import array
+import math
+import os
+import re
+import shutil
+import struct
+import subprocess
+import tempfile
+import time
+import wave
+
+ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+BUILD = os.environ.get("VEXMOOR_E2E_BUILD", os.path.join(ROOT, "build"))
+EXE = os.path.join(BUILD, "win", "vexmoor.exe")
+PROBE = os.path.join(BUILD, "win", "tests", "e2e", "vexmoor_probe.exe")
+ART = os.path.join(ROOT, "resources", "art")
+CAPTURE = os.environ.get("VEXMOOR_CAPTURE_DIR", "")
+SCRATCH = os.environ.get("VEXMOOR_E2E_SCRATCH", tempfile.gettempdir())
+
+
+def _resource_ids():
+    ids = {}
+    with open(os.path.join(ROOT, "resources", "resource.h")) as header:
+        for line in header:
+            found = re.match(r"#define\s+(\w+)\s+(\d+)\s*$", line)
+            if found:
+                ids[found.group(1)] = int(found.group(2))
+    ids["IDOK"] = 1
+    return ids
+
+
+ID = _resource_ids()
+WM_CLOSE = 0x0010
+WM_ENDSESSION = 0x0016
+WM_COMMAND = 0x0111
+WM_SYSCOMMAND = 0x0112
+SC_CLOSE = 0xF060
+WS_EX_LAYERED = 0x80000
+LWA_ALPHA = 2
+
+SETTINGS_ORDER = ["CurDir", "SubDir", "RandomMode", "RepeartMode", "SortReverse", "SortMethod",
+                  "Transparent", "OnePlay", "TopMode", "ExtList", "LastFile"]
+SETTINGS_DEFAULTS = {"RandomMode": "0", "RepeartMode": "0", "SortReverse": "0", "SortMethod": "0",
+                     "Transparent": "0", "OnePlay": "0", "TopMode": "1", "ExtList": "exe,def,txt,m3u,dll"}
+
+
+def check(condition, message):
+    if not condition:
+        raise AssertionError(message)
+
+
+def wait_until(predicate, timeout, interval=0.1):
+    """The first true value of predicate() within timeout seconds, or None."""
+    deadline = time.monotonic() + timeout
+    while True:
+        value = predicate()
+        if value or time.monotonic() >= deadline:
+            return value or None
+        time.sleep(interval)
+
+
+def windows_path(path):
+    return "Z:" + os.path.abspath(path).replace("/", "\\")
+
+
+def settings_bytes(**values):
+    """A settings file as the player writes it: the eleven keys in their order."""
+    merged = dict(SETTINGS_DEFAULTS)
+    merged.update(values)
+    return "".join("%s=%s\n" % (key, merged.get(key, "")) for key in SETTINGS_ORDER).encode("cp932")
+
+
+# ---- sound files -------------------------------------------------------------
+
+def write_tone(path, parts, rate=44100):
+    """A WAV file of one or more sine parts: [(frequency, seconds), ...]."""
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    frames = array.array("h")
+    fade = int(rate * 0.005)
+    for frequency, seconds in parts:
+        count = int(rate * seconds)
+        for i in range(count):
+            envelope = min(1.0, i / fade, (count - 1 - i) / fade)
+            frames.append(int(12000 * envelope * math.sin(2 * math.pi * frequency * i / rate)))
+    with wave.open(path, "wb") as out:
+        out.setnchannels(1)
+        out.setsampwidth(2)
+        out.setframerate(rate)
+        out.writeframes(frames.tobytes())
+    return path
+
+
+class Music:
+    """A music root of generated tones; each track is named after its pitch."""
+
+    def __init__(self, base, layout, seconds=1.2):
+        """layout: {"a.wav": 440, "sub/b.wav": 550, "two.wav": [(440, .8), (660, .8)], ...};
+        a value of bytes is written as it stands (an unplayable file)."""
+        self.root = os.path.join(base, "music")
+        os.makedirs(self.root, exist_ok=True)
+        self.paths = {}
+        for name, content in layout.items():
+            path = os.path.join(self.root, *name.split("/"))
+            if isinstance(content, bytes):
+                os.makedirs(os.path.dirname(path), exist_ok=True)
+                with open(path, "wb") as out:
+                    out.write(content)
+            else:
+                write_tone(path, content if isinstance(content, list) else [(content, seconds)])
+            self.paths[name] = path
+
+    def windows(self, name=None):
+        return windows_path(self.paths[name] if name else self.root)
+
+
+# ---- the probe ---------------------------------------------------------------
+
+def probe(*args, timeout=30):
+    # Output through a file, not a pipe: a Wine service that the probe happens to
+    # start inherits its output and would hold a pipe open long after it ended.
+    with tempfile.TemporaryFile() as output:
+        code = subprocess.run(["wine", PROBE] + [str(a) for a in args], stdout=output,
+                              stderr=subprocess.DEVNULL, stdin=subprocess.DEVNULL, timeout=timeout).returncode
+        output.seek(0)
+        lines = output.read().decode("ascii", "replace").replace("\r", "").splitlines()
+    return code, lines
+
+
+class Rect:
+    def __init__(self, x, y, w, h):
+        self.x, self.y, self.w, self.h = x, y, w, h
+
+    def centre(self):
+        return self.x + self.w // 2, self.y + self.h // 2
+
+    def moved(self, dx, dy):
+        return Rect(self.x + dx, self.y + dy, self.w, self.h)
+
+    def __eq__(self, other):
+        return (self.x, self.y, self.w, self.h) == (other.x, other.y, other.w, other.h)
+
+    def __repr__(self):
+        return "(%d, %d, %d x %d)" % (self.x, self.y, self.w, self.h)
+
+
+class Control:
+    def __init__(self, rect, enabled, text):
+        self.rect, self.enabled, self.text = rect, enabled, text
+
+
+class WindowState:
+    """What the probe reads of the player's window."""
+
+    def __init__(self, lines):
+        self.controls = {}
+        self.layered = None
+        for line in lines:
+            key, *fields = line.split()
+            if key in ("window", "client", "workarea"):
+                setattr(self, key, Rect(*map(int, fields[:4])))
+            elif key in ("exstyle", "style", "topmost", "visible"):
+                setattr(self, key, int(fields[0]))
+            elif key == "layered" and fields[0] != "none":
+                self.layered = (int(fields[0]), int(fields[1]))
+            elif key == "control":
+                enabled = len(fields) > 5 and fields[5] == "1"
+                text = bytes.fromhex(fields[6]).decode("cp932") if len(fields) > 6 else ""
+                self.controls[int(fields[0])] = Control(Rect(*map(int, fields[1:5])), enabled, text)
+
+    def text(self, control_id):
+        return self.controls[control_id].text
+
+    def rect(self, control_id):
+        return self.controls[control_id].rect
+
+
+def player_window_count():
+    code, lines = probe("count")
+    return int(lines[0].split()[1]) if code == 0 and lines else -1
+
+
+def template_layout():
+    """The main window template as the dialog manager lays it out here, before the player resizes it."""
+    code, lines = probe("template", windows_path(EXE))
+    check(code == 0, "the probe could not create the window template (code %d)" % code)
+    return WindowState(lines)
+
+
+# ---- the screen --------------------------------------------------------------
+
+class Image:
+    def __init__(self, width, height, rgb):
+        self.width, self.height, self.rgb = width, height, rgb
+
+    def pixel(self, x, y):
+        at = (y * self.width + x) * 3
+        return tuple(self.rgb[at:at + 3])
+
+
+def screenshot():
+    out = subprocess.run(["import", "-window", "root", "-depth", "8", "ppm:-"], capture_output=True,
+                         check=True).stdout
+    header = re.match(rb"P6\s+(\d+)\s+(\d+)\s+(\d+)\s", out)
+    width, height = int(header.group(1)), int(header.group(2))
+    return Image(width, height, out[header.end():])
+
+
+def read_bitmap(name):
+    """One of the player's 24-bit bitmaps from resources/art."""
+    with open(os.path.join(ART, name), "rb") as bmp:
+        data = bmp.read()
+    offset = struct.unpack_from("<I", data, 10)[0]
+    width, height = struct.unpack_from("<ii", data, 18)
+    row = (width * 3 + 3) & ~3
+    rgb = bytearray()
+    for y in range(height):
+        start = offset + (height - 1 - y) * row
+        for x in range(width):
+            b, g, r = data[start + 3 * x:start + 3 * x + 3]
+            rgb += bytes((r, g, b))
+    return Image(width, height, bytes(rgb))
+
+
+def region_differences(shot, left, top, picture, pic_left=0, pic_top=0, width=None, height=None, tolerance=3):
+    """How many pixels of the screen region differ from the picture's region."""
+    width = picture.width - pic_left if width is None else width
+    height = picture.height - pic_top if height is None else height
+    differing = 0
+    for y in range(height):
+        for x in range(width):
+            a = shot.pixel(left + x, top + y)
+            b = picture.pixel(pic_left + x, pic_top + y)
+            if max(abs(a[i] - b[i]) for i in range(3)) > tolerance:
+                differing += 1
+    return differing
+
+
+def strip_state_shown(shot, rect, strip):
+    """Which of the four images of a button strip the screen shows at rect, or None."""
+    for index in range(4):
+        if region_differences(shot, rect.x, rect.y, strip, index * 20, 0, 20, 20) == 0:
+            return index
+    return None
+
+
+NORMAL, PRESSED, HOVER, DISABLED = range(4)
+
+
+# ---- pointer and keys --------------------------------------------------------
+
+def xdotool(*args):
+    subprocess.run(["xdotool"] + [str(a) for a in args], check=True)
+
+
+def pointer_location():
+    out = subprocess.run(["xdotool", "getmouselocation"], capture_output=True, check=True).stdout.decode()
+    found = re.match(r"x:(-?\d+) y:(-?\d+)", out)
+    return int(found.group(1)), int(found.group(2))
+
+
+def move_pointer(x, y):
+    xdotool("mousemove", x, y)
+    wait_until(lambda: pointer_location() == (x, y), 2, interval=0.02)
+
+
+def park_pointer():
+    """Away from the player, in a corner of the screen."""
+    move_pointer(1, 1)
+
+
+def click_at(x, y):
+    move_pointer(x, y)
+    xdotool("click", "1")
+
+
+# ---- the captured sound ------------------------------------------------------
+
+def capture_clear():
+    if not CAPTURE:
+        return
+    for name in os.listdir(CAPTURE):
+        if name.startswith("out.raw"):
+            os.remove(os.path.join(CAPTURE, name))
+
+
+def _captured_samples():
+    """The left channel of everything played, at a quarter of the 48 kHz rate."""
+    names = sorted(n for n in os.listdir(CAPTURE) if n.startswith("out.raw"))
+    samples = array.array("f")
+    for name in names:
+        with open(os.path.join(CAPTURE, name), "rb") as raw:
+            data = raw.read()
+        samples.frombytes(data[:len(data) - len(data) % 8])
+    return samples[0::8]
+
+
+def _goertzel_power(block, frequency, rate):
+    coefficient = 2 * math.cos(2 * math.pi * frequency / rate)
+    s1 = s2 = 0.0
+    for sample in block:
+        s1, s2 = sample + coefficient * s1 - s2, s1
+    return s1 * s1 + s2 * s2 - coefficient * s1 * s2
+
+
+def captured_tones(frequencies, rate=12000, block_seconds=0.02, shortest_seconds=0.06):
+    """The order in which the tones of the given pitches were heard, each run of
+    one pitch once; fragments shorter than 60 ms are ignored."""
+    samples = _captured_samples()
+    size = int(rate * block_seconds)
+    runs = []
+    for start in range(0, len(samples) - size + 1, size):
+        block = samples[start:start + size]
+        if max(block) < 0.02 and -min(block) < 0.02:
+            label = None
+        else:
+            label = max(frequencies, key=lambda f: _goertzel_power(block, f, rate))
+        if runs and runs[-1][0] == label:
+            runs[-1][1] += 1
+        else:
+            runs.append([label, 1])
+    shortest = math.ceil(shortest_seconds / block_seconds)
+    heard = []
+    for label, count in runs:
+        if label is not None and count >= shortest and (not heard or heard[-1] != label):
+            heard.append(label)
+    return heard
+
+
+def wait_for_tones(frequencies, expected, timeout):
+    """Waits until the capture holds exactly the expected order; returns what was heard."""
+    heard = []
+
+    def arrived():
+        heard[:] = captured_tones(frequencies)
+        return heard == expected or len(heard) > len(expected)
+
+    wait_until(arrived, timeout, interval=0.3)
+    return heard
+
+
+# ---- a player process --------------------------------------------------------
+
+class Player:
+    """One vexmoor.exe in a fresh current folder. Use as a context manager: a
+    player still running at the end is ended."""
+
+    def __init__(self, settings=None, folder=None):
+        self.folder = folder or tempfile.mkdtemp(prefix="vexmoor-e2e-", dir=SCRATCH)
+        if settings is not None:
+            self.write_settings(settings)
+        self.process = None
+
+    @property
+    def settings_path(self):
+        return os.path.join(self.folder, "tovik.def")
+
+    def write_settings(self, content):
+        with open(self.settings_path, "wb") as out:
+            out.write(content if isinstance(content, bytes) else content.encode("cp932"))
+
+    def read_settings(self):
+        with open(self.settings_path, "rb") as saved:
+            return saved.read()
+
+    def start(self):
+        check(wait_until(lambda: player_window_count() == 0, 10),
+              "a player window of an earlier test is still open")
+        capture_clear()
+        park_pointer()
+        self.log = open(os.path.join(self.folder, "wine.log"), "wb")
+        self.process = subprocess.Popen(["wine", EXE], cwd=self.folder, stdout=self.log, stderr=subprocess.STDOUT)
+        code, _ = probe("wait", 30)
+        check(code == 0, "the player window did not appear (probe code %d)" % code)
+        return self
+
+    def __enter__(self):
+        return self.start()
+
+    def __exit__(self, *exc):
+        self.end()
+        return False
+
+    def running(self):
+        return self.process is not None and self.process.poll() is None
+
+    def end(self):
+        if self.running():
+            self.process.kill()
+            self.process.wait()
+        wait_until(lambda: player_window_count() == 0, 10)
+        # Wine goes on tidying up after the window has gone; a player started in
+        # that moment stalls for many seconds.
+        time.sleep(0.6)
+        if getattr(self, "log", None):
+            self.log.close()
+
+    def wait_exit(self, timeout=15):
+        try:
+            return self.process.wait(timeout)
+        except subprocess.TimeoutExpired:
+            return None
+
+    def state(self):
+        code, lines = probe("state")
+        check(code == 0, "the probe found no player window (code %d)" % code)
+        return WindowState(lines)
+
+    def post(self, message, wparam=0, lparam=0):
+        code, _ = probe("post", message, wparam, lparam)
+        check(code == 0, "posting message %d failed" % message)
+
+    def send(self, message, wparam=0, lparam=0):
+        code, lines = probe("send", message, wparam, lparam)
+        check(code == 0, "sending message %d failed" % message)
+        return int(lines[0].split()[1])
+
+    def command(self, command_id):
+        self.post(WM_COMMAND, command_id, 0)
+
+    def control_centre(self, control_id):
+        return self.state().rect(control_id).centre()
+
+    def click(self, control_id):
+        """A real click in the middle of a control, then the pointer leaves the window."""
+        click_at(*self.control_centre(control_id))
+        park_pointer()
+
+    def hover(self, control_id):
+        move_pointer(*self.control_centre(control_id))
+        time.sleep(0.3)
+
+    def key(self, name):
+        """A key press; the focus follows the pointer here, so the pointer goes over the window first."""
+        window = self.state().window
+        move_pointer(window.x + 2, window.y + 2)
+        xdotool("key", name)
+        time.sleep(0.3)
+        park_pointer()
+
+    def label_texts(self):
+        state = self.state()
+        return state.text(ID["IDC_GROUP_MENU"]), state.text(ID["IDC_TRACK_MENU"])
+
+    def play_button_state(self):
+        """(face, image index) the play button shows: face "play", "stop" or None."""
+        shot = screenshot()
+        rect = self.state().rect(ID["IDC_PLAY"])
+        for face, strip in (("play", PLAY_FACE), ("stop", STOP_FACE)):
+            shown = strip_state_shown(shot, rect, strip)
+            if shown is not None:
+                return face, shown
+        return None, None
+
+
+PLAY_FACE = read_bitmap("play.bmp")
+STOP_FACE = read_bitmap("stop.bmp")
+
+
+def remove_folder(path):
+    shutil.rmtree(path, ignore_errors=True)

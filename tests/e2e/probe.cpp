@@ -1,0 +1,184 @@
+// Looks at the player's window from outside, as another program on the same
+// desktop would, and prints what it finds as "key value" lines.
+//
+//   probe wait SECONDS            wait for a visible player window
+//   probe count                   number of player windows
+//   probe state                   geometry, styles, transparency, controls
+//   probe template EXE            the main window template of EXE, created hidden
+//   probe post MSG WPARAM LPARAM  post a message to the player window
+//   probe send MSG WPARAM LPARAM  send it and print the result
+//
+// Texts are printed as hexadecimal bytes (code page of the system), so that
+// the reader decodes them without guessing.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "resources/resource.h"
+
+namespace {
+const int controlIds[] = {IDOK, IDC_PREV, IDC_CUE, IDC_PLAY, IDC_NEXT, IDC_GROUP_MENU, IDC_TRACK_MENU};
+
+bool isPlayerProcess(HWND window) {
+  DWORD processId = 0;
+  GetWindowThreadProcessId(window, &processId);
+  HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
+  if (!process) return false;
+  char image[MAX_PATH * 2];
+  DWORD size = sizeof image;
+  const bool found = QueryFullProcessImageNameA(process, 0, image, &size) != 0;
+  CloseHandle(process);
+  if (!found) return false;
+  const std::string name(image, size);
+  const std::string suffix = "vexmoor.exe";
+  return name.size() >= suffix.size() &&
+         _stricmp(name.c_str() + name.size() - suffix.size(), suffix.c_str()) == 0;
+}
+
+BOOL CALLBACK collectPlayerWindow(HWND window, LPARAM found) {
+  char className[64] = {};
+  GetClassNameA(window, className, sizeof className);
+  if (std::string(className) == "#32770" && GetDlgItem(window, IDC_PLAY) && GetDlgItem(window, IDC_TRACK_MENU) &&
+      isPlayerProcess(window)) {
+    reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+  }
+  return TRUE;
+}
+
+std::vector<HWND> playerWindows() {
+  std::vector<HWND> found;
+  EnumWindows(&collectPlayerWindow, reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+HWND playerWindow() {
+  const std::vector<HWND> found = playerWindows();
+  return found.empty() ? nullptr : found.front();
+}
+
+std::string hex(const std::string& bytes) {
+  static const char digits[] = "0123456789abcdef";
+  std::string out;
+  for (unsigned char c : bytes) {
+    out += digits[c >> 4];
+    out += digits[c & 15];
+  }
+  return out;
+}
+
+std::string controlText(HWND control) {
+  char text[2048] = {};
+  DWORD_PTR copied = 0;
+  if (!SendMessageTimeoutA(control, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+                           3000, &copied)) {
+    return {};
+  }
+  return std::string(text, copied);
+}
+
+void printRect(const char* key, const RECT& r) {
+  std::printf("%s %ld %ld %ld %ld\n", key, r.left, r.top, r.right - r.left, r.bottom - r.top);
+}
+
+int printState() {
+  HWND window = playerWindow();
+  if (!window) return 2;
+  RECT bounds{};
+  GetWindowRect(window, &bounds);
+  printRect("window", bounds);
+  RECT client{};
+  GetClientRect(window, &client);
+  POINT origin{0, 0};
+  ClientToScreen(window, &origin);
+  std::printf("client %ld %ld %ld %ld\n", origin.x, origin.y, client.right, client.bottom);
+  RECT work{};
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  printRect("workarea", work);
+  const LONG_PTR exStyle = GetWindowLongPtrA(window, GWL_EXSTYLE);
+  std::printf("exstyle %lld\n", static_cast<long long>(exStyle));
+  std::printf("style %lld\n", static_cast<long long>(GetWindowLongPtrA(window, GWL_STYLE)));
+  std::printf("topmost %d\n", (exStyle & WS_EX_TOPMOST) ? 1 : 0);
+  std::printf("visible %d\n", IsWindowVisible(window) ? 1 : 0);
+  BYTE alpha = 0;
+  COLORREF key = 0;
+  DWORD flags = 0;
+  if ((exStyle & WS_EX_LAYERED) && GetLayeredWindowAttributes(window, &key, &alpha, &flags)) {
+    std::printf("layered %u %lu\n", alpha, flags);
+  } else {
+    std::printf("layered none\n");
+  }
+  for (int id : controlIds) {
+    HWND control = GetDlgItem(window, id);
+    if (!control) continue;
+    RECT r{};
+    GetWindowRect(control, &r);
+    std::printf("control %d %ld %ld %ld %ld %d %s\n", id, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                IsWindowEnabled(control) ? 1 : 0, hex(controlText(control)).c_str());
+  }
+  return 0;
+}
+
+INT_PTR CALLBACK quietDialog(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+
+int printTemplate(const char* exe) {
+  HMODULE module = LoadLibraryExA(exe, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  if (!module) return 2;
+  HWND window = CreateDialogParamA(module, MAKEINTRESOURCEA(IDD_PLAYER), nullptr, &quietDialog, 0);
+  if (!window) return 3;
+  RECT bounds{};
+  GetWindowRect(window, &bounds);
+  printRect("window", bounds);
+  for (int id : controlIds) {
+    HWND control = GetDlgItem(window, id);
+    if (!control) continue;
+    RECT r{};
+    GetWindowRect(control, &r);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
+    std::printf("control %d %ld %ld %ld %ld\n", id, r.left, r.top, r.right - r.left, r.bottom - r.top);
+  }
+  DestroyWindow(window);
+  FreeLibrary(module);
+  return 0;
+}
+
+unsigned long long number(const char* text) { return std::strtoull(text, nullptr, 0); }
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) return 64;
+  const std::string command = argv[1];
+  if (command == "wait" && argc == 3) {
+    const DWORD deadline = GetTickCount() + static_cast<DWORD>(number(argv[2]) * 1000);
+    do {
+      HWND window = playerWindow();
+      if (window && IsWindowVisible(window)) {
+        std::printf("window %p\n", static_cast<void*>(window));
+        return 0;
+      }
+      Sleep(100);
+    } while (static_cast<LONG>(deadline - GetTickCount()) > 0);
+    return 1;
+  }
+  if (command == "count") {
+    std::printf("count %zu\n", playerWindows().size());
+    return 0;
+  }
+  if (command == "state") return printState();
+  if (command == "template" && argc == 3) return printTemplate(argv[2]);
+  if ((command == "post" || command == "send") && argc == 5) {
+    HWND window = playerWindow();
+    if (!window) return 2;
+    const UINT message = static_cast<UINT>(number(argv[2]));
+    const WPARAM wParam = static_cast<WPARAM>(number(argv[3]));
+    const LPARAM lParam = static_cast<LPARAM>(number(argv[4]));
+    if (command == "post") return PostMessageA(window, message, wParam, lParam) ? 0 : 1;
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &result)) return 1;
+    std::printf("result %llu\n", static_cast<unsigned long long>(result));
+    return 0;
+  }
+  return 64;
+}

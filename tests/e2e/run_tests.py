@@ -1,0 +1,64 @@
+"""Runs the end-to-end tests: every test_* function of every tests/e2e/test_*.py,
+in file order. Prints PASS or FAIL with the reason for each, then the summary
+line "e2e: N passed, M failed".
+
+Usage: python3 run_tests.py BUILD_DIR [NAME_PART ...]   (only tests whose name holds a part)
+"""
+import importlib.util
+import glob
+import os
+import sys
+import time
+import traceback
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+
+
+def load_tests(parts):
+    sys.path.insert(0, HERE)
+    tests = []
+    for path in sorted(glob.glob(os.path.join(HERE, "test_*.py"))):
+        name = os.path.splitext(os.path.basename(path))[0]
+        spec = importlib.util.spec_from_file_location(name, path)
+        module = importlib.util.module_from_spec(spec)
+        spec.loader.exec_module(module)
+        for attribute, value in vars(module).items():
+            full = "%s.%s" % (name, attribute)
+            if attribute.startswith("test_") and callable(value) and (not parts or any(p in full for p in parts)):
+                tests.append((full, value))
+    return tests
+
+
+def main():
+    os.environ.setdefault("VEXMOOR_E2E_BUILD", os.path.abspath(sys.argv[1]))
+    passed = failed = 0
+    try:
+        tests = load_tests(sys.argv[2:])
+    except Exception:
+        print("FAIL loading the tests")
+        for line in traceback.format_exc().splitlines():
+            print("  " + line)
+        tests = []
+        failed += 1
+    for name, test in tests:
+        started = time.monotonic()
+        try:
+            test()
+        except AssertionError as error:
+            failed += 1
+            print("FAIL %s: %s" % (name, error))
+        except Exception:
+            failed += 1
+            print("FAIL %s: unexpected error" % name)
+            for line in traceback.format_exc().splitlines():
+                print("  " + line)
+        else:
+            passed += 1
+            print("PASS %s (%.1f s)" % (name, time.monotonic() - started))
+        sys.stdout.flush()
+    print("e2e: %d passed, %d failed" % (passed, failed))
+    return 0 if failed == 0 and passed > 0 else 1
+
+
+if __name__ == "__main__":
+    sys.exit(main())
