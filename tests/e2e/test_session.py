@@ -1,0 +1,93 @@
+"""Leaving and coming back: the exit button, the saved "tovik.def", the next
+start, a music root that vanished, and the end of the Windows session."""
+import os
+import shutil
+import time
+
+from harness import ID, WM_ENDSESSION, Music, Player, captured_tones, check, settings_bytes, wait_until
+
+LAYOUT = {"a.wav": 440, "b.wav": 494, "first/c.wav": 550, "first/d.wav": 587,
+          "second/e.wav": 660, "second/f.wav": 740, "second/g.wav": 880}
+
+
+def exit_by_button(player):
+    player.click(ID["IDOK"])
+    code = player.wait_exit()
+    check(code == 1, "the exit button ended the player with code %r, expected 1" % code)
+
+
+def test_the_exit_button_ends_with_code_1_and_writes_every_setting():
+    player = Player()
+    music = Music(player.folder, LAYOUT)
+    # Values out of canonical form come back normalised, unknown keys are dropped.
+    player.write_settings("CurDir=%s\nRandomMode=true\nSortMethod=7\nTopMode=no\nUnknown=1\nOnePlay=1\n"
+                          % music.windows())
+    with player:
+        exit_by_button(player)
+        expected = settings_bytes(CurDir=music.windows(), OnePlay="1", LastFile=music.windows("a.wav"))
+        saved = player.read_settings()
+        check(saved == expected, "tovik.def holds %r, expected %r" % (saved, expected))
+        check(not player.running(), "the player is still running")
+
+
+def test_a_second_start_restores_root_group_and_track_stopped():
+    player = Player()
+    music = Music(player.folder, LAYOUT)
+    player.write_settings(settings_bytes(CurDir=music.windows(), SubDir="second",
+                                         LastFile=music.windows("second/f.wav")))
+    with player:
+        check(player.label_texts() == ("second", "f.wav"), "first start shows %r" % (player.label_texts(),))
+        player.click(ID["IDC_NEXT"])
+        check(wait_until(lambda: player.label_texts()[1] == "g.wav", 3), "next did not load g")
+        player.command(ID["ID_REPEAT"])
+        time.sleep(0.3)
+        exit_by_button(player)
+    first_save = player.read_settings()
+    expected = settings_bytes(CurDir=music.windows(), SubDir="second", RepeartMode="1",
+                              LastFile=music.windows("second/g.wav"))
+    check(first_save == expected, "the first exit saved %r, expected %r" % (first_save, expected))
+
+    with Player(folder=player.folder) as again:
+        check(again.label_texts() == ("second", "g.wav"), "second start shows %r" % (again.label_texts(),))
+        check(again.play_button_state()[0] == "play", "the second start is not stopped")
+        time.sleep(1)
+        check(captured_tones([440, 494, 550, 587, 660, 740, 880]) == [], "the second start played by itself")
+        exit_by_button(again)
+        check(again.read_settings() == first_save, "exiting at once changed tovik.def to %r" % again.read_settings())
+
+
+def test_a_vanished_music_root_gives_an_empty_player_that_still_exits_cleanly():
+    player = Player()
+    music = Music(player.folder, LAYOUT)
+    settings = settings_bytes(CurDir=music.windows(), SubDir="first", LastFile=music.windows("first/d.wav"))
+    player.write_settings(settings)
+    shutil.rmtree(music.root)
+    with player:
+        check(player.label_texts() == ("first", "サウンドファイル"),
+              "labels read %r with the music root gone" % (player.label_texts(),))
+        player.click(ID["IDC_PLAY"])
+        player.click(ID["IDC_NEXT"])
+        player.click(ID["IDC_PREV"])
+        exit_by_button(player)
+        check(player.read_settings() == settings, "tovik.def became %r" % player.read_settings())
+
+
+def test_the_end_of_the_windows_session_saves_like_the_exit_button():
+    player = Player()
+    music = Music(player.folder, LAYOUT)
+    player.write_settings(settings_bytes(CurDir=music.windows()))
+    with player:
+        player.command(ID["ID_ORDER_REVERSE"])
+        player.command(ID["ID_TRANSPARENT"])
+        player.click(ID["IDC_NEXT"])
+        check(wait_until(lambda: player.label_texts()[1] == "b.wav", 3), "next did not load b")
+        before = player.read_settings()
+        player.send(WM_ENDSESSION, 0, 0)
+        check(player.read_settings() == before, "a cancelled session end saved the settings")
+        player.send(WM_ENDSESSION, 1, 0)
+        expected = settings_bytes(CurDir=music.windows(), SortReverse="1", Transparent="1",
+                                  LastFile=music.windows("b.wav"))
+        check(player.read_settings() == expected,
+              "the end of the session saved %r, expected %r" % (player.read_settings(), expected))
+        check(not any(name.startswith("tovik.def") and name != "tovik.def" for name in os.listdir(player.folder)),
+              "the save left files behind beside tovik.def")
