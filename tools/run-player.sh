@@ -1,0 +1,118 @@
+#!/usr/bin/env bash
+# Starts the player under Wine (called by `make run`).
+# Usage: tools/run-player.sh BUILD_DIR [MUSIC_FOLDER]
+#
+# The player runs in BUILD_DIR/run, where it keeps its "tovik.def". A MUSIC_FOLDER
+# becomes its music root; without one, the first run gets a small demo folder of
+# generated sounds. With a display ($DISPLAY) the player opens there and this
+# script returns when it is left through its exit button. Without one it runs on
+# a virtual display, a screenshot is saved to BUILD_DIR/screenshot.png, and the
+# player is left again. VEXMOOR_RUN_DISPLAY picks that virtual display's number
+# (default: the first free one).
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=$(cd "${1:?build dir}" && pwd)
+music=${2:-}
+exe="$build/win/vexmoor.exe"
+probe="$build/win/tests/e2e/vexmoor_probe.exe"
+run="$build/run"
+settings="$run/tovik.def"
+
+[ -f "$exe" ] || { echo "run-player: $exe is missing; run make windows first" >&2; exit 1; }
+mkdir -p "$run"
+
+# A Linux path as the player reads it: drive Z:, backslashes, the Japanese code page.
+windows_path() { printf 'Z:%s' "$1" | tr '/' '\\' | iconv -f UTF-8 -t CP932; }
+
+# Makes FOLDER the music root; the other settings stay as they were.
+set_music_root() {
+  local kept=""
+  if [ -f "$settings" ]; then kept=$(grep -av '^\(CurDir\|SubDir\|LastFile\)=' "$settings" || true); fi
+  { printf 'CurDir='; windows_path "$1"; printf '\n'; [ -z "$kept" ] || printf '%s\n' "$kept"; } >"$settings.new"
+  mv "$settings.new" "$settings"
+}
+
+# A few seconds of sound per file: two folders (groups), a playlist, two files of the root itself.
+make_demo_music() {
+  local demo="$1"
+  rm -rf "$demo"
+  mkdir -p "$demo/朝 Morning" "$demo/Evening"
+  note() { sox -q -n -r 44100 -c 2 "$1" synth 3 pluck "$2" pluck "$3" pluck "$4" fade 0 3 1.2 gain -4; }
+  note "$demo/01 welcome.wav" C4 E4 G4
+  note "$demo/02 bar.wav" D4 F4 A4
+  note "$demo/朝 Morning/sunrise.wav" E4 G4 B4
+  note "$demo/朝 Morning/tea.wav" F4 A4 C5
+  note "$demo/Evening/dusk.wav" A3 C4 E4
+  note "$demo/Evening/lamps.wav" G3 B3 D4
+  note "$demo/Evening/stars.wav" C3 G3 E4
+  {
+    windows_path "$demo/Evening/stars.wav"; printf '\r\n'
+    windows_path "$demo/01 welcome.wav"; printf '\r\n'
+  } >"$demo/favourites.m3u"
+}
+
+if [ -n "$music" ]; then
+  [ -d "$music" ] || { echo "run-player: $music is not a folder" >&2; exit 1; }
+  set_music_root "$(cd "$music" && pwd)"
+  echo "Music root: $(cd "$music" && pwd)"
+elif [ ! -f "$settings" ]; then
+  make_demo_music "$build/demo-music"
+  set_music_root "$build/demo-music"
+  echo "First run: demo music in $build/demo-music (make run MUSIC=/your/folder plays your own)"
+fi
+
+user_home=${HOME:-}
+. "$root/tools/wine-env.sh" "$build"
+
+if [ -n "${DISPLAY:-}" ]; then
+  # The user's own home: its sound set-up plays to the speakers, not into the test capture.
+  export HOME="$user_home"
+  echo "Starting the player on $DISPLAY; leave it with its exit button (the left-most one)."
+  cd "$run"
+  status=0
+  wine "$exe" || status=$?
+  # The exit button ends the player with code 1.
+  [ "$status" = 1 ] || [ "$status" = 0 ] || exit "$status"
+  exit 0
+fi
+
+[ -f "$probe" ] || { echo "run-player: $probe is missing; run make windows first" >&2; exit 1; }
+xvfb_log="$build/run-xvfb.log"
+if [ -n "${VEXMOOR_RUN_DISPLAY:-}" ]; then
+  Xvfb ":$VEXMOOR_RUN_DISPLAY" -screen 0 1024x768x24 -nolisten tcp >"$xvfb_log" 2>&1 &
+  xvfb_pid=$!
+  display=":$VEXMOOR_RUN_DISPLAY"
+else
+  number_file="$build/run-display"
+  rm -f "$number_file"
+  Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp >"$number_file" 2>"$xvfb_log" &
+  xvfb_pid=$!
+  for _ in $(seq 50); do [ -s "$number_file" ] && break; sleep 0.1; done
+  display=":$(head -1 "$number_file" 2>/dev/null)"
+fi
+player_pid=""
+cleanup() {
+  [ -z "$player_pid" ] || kill "$player_pid" 2>/dev/null || true
+  kill "$xvfb_pid" 2>/dev/null || true
+}
+trap cleanup EXIT
+export DISPLAY="$display"
+for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+echo "No display: running the player on the virtual display $DISPLAY."
+
+(cd "$run" && exec wine "$exe" >"$build/run-player.log" 2>&1) &
+player_pid=$!
+if ! wine "$probe" wait 30 >/dev/null 2>&1; then
+  echo "run-player: the player window did not appear (see $build/run-player.log)" >&2
+  exit 1
+fi
+sleep 1
+read -r x y w h < <(wine "$probe" state 2>/dev/null | tr -d '\r' | sed -n 's/^window //p')
+margin=12
+import -window root -crop "$((w + 2 * margin))x$((h + 2 * margin))+$((x - margin))+$((y - margin))" +repage \
+  "$build/screenshot.png"
+echo "Screenshot of the running player saved to $build/screenshot.png"
+# Leave the player as a user would, through its exit button, which saves its settings.
+wine "$probe" post 273 1 0 >/dev/null 2>&1 || true
+wait "$player_pid" || true
+player_pid=""
