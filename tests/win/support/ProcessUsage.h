@@ -1,5 +1,8 @@
 #pragma once
-// The process's open handles and private memory, for soak tests.
+// The process's open handles and private memory, for soak tests. Where the
+// system does not report them (Wine gives 0 for both), the handles are counted
+// in the system's handle table and the private memory is taken from the
+// pagefile usage, which there follows the private pages in use.
 #include <cstddef>
 
 struct ProcessUsage {
