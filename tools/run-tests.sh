@@ -57,7 +57,8 @@ else
     echo "== win"
     "$root/tools/make-test-media.sh" "$build/media"
     export VEXMOOR_TEST_MEDIA="$build/media"
-    gtest_tier win wine "$build/win/tests/win/vexmoor_win_tests.exe"
+    # The window classes' tests open windows: they need a display.
+    gtest_tier win "$root/tools/with-display.sh" wine "$build/win/tests/win/vexmoor_win_tests.exe"
   fi
   if [ -x "$root/tests/e2e/run.sh" ]; then
     echo "== e2e"

@@ -1,0 +1,95 @@
+#pragma once
+// A top-level window that hosts buttons for the window-class tests: it records
+// the commands it receives and reflects control notifications like the player's
+// main window does.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <vector>
+
+#include "ui/Reflection.h"
+
+struct ReceivedCommand {
+  WORD id;
+  WORD code;
+  HWND control;
+};
+
+class ControlHost {
+ public:
+  ControlHost() {
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = &procedure;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = "VexmoorControlHost";
+    RegisterClassA(&windowClass);
+    window = CreateWindowExA(0, windowClass.lpszClassName, "", WS_POPUP, 0, 0, 300, 100, nullptr,
+                             nullptr, windowClass.hInstance, this);
+  }
+  ~ControlHost() { DestroyWindow(window); }
+  ControlHost(const ControlHost&) = delete;
+  ControlHost& operator=(const ControlHost&) = delete;
+
+  HWND addButton(int id, const char* text, DWORD style = BS_PUSHBUTTON) {
+    return CreateWindowExA(0, "BUTTON", text, WS_CHILD | WS_VISIBLE | style, 10 + 40 * (id % 5), 10, 30, 30,
+                           window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr),
+                           nullptr);
+  }
+
+  HWND window = nullptr;
+  std::vector<ReceivedCommand> commands;
+
+ private:
+  static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+      auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+      SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* self = reinterpret_cast<ControlHost*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (self && message == WM_COMMAND) {
+      self->commands.push_back({LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)});
+      return 0;
+    }
+    LRESULT result = 0;
+    if (self && reflectNotification(window, WindowMessage{message, wParam, lParam}, result)) return result;
+    return DefWindowProcA(window, message, wParam, lParam);
+  }
+};
+
+// A 32-bit memory picture to print a control into and read its pixels back.
+class Canvas {
+ public:
+  Canvas(int width, int height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    dc = CreateCompatibleDC(nullptr);
+    previous = SelectObject(dc, bitmap);
+  }
+  ~Canvas() {
+    SelectObject(dc, previous);
+    DeleteDC(dc);
+    DeleteObject(bitmap);
+  }
+  Canvas(const Canvas&) = delete;
+  Canvas& operator=(const Canvas&) = delete;
+
+  void fill(COLORREF colour, int width, int height) {
+    HBRUSH brush = CreateSolidBrush(colour);
+    RECT all{0, 0, width, height};
+    FillRect(dc, &all, brush);
+    DeleteObject(brush);
+  }
+  COLORREF at(int x, int y) const { return GetPixel(dc, x, y); }
+
+  HDC dc = nullptr;
+  HBITMAP bitmap = nullptr;
+
+ private:
+  HGDIOBJ previous = nullptr;
+};

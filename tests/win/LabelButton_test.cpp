@@ -1,0 +1,121 @@
+// The label button drawn on the reflected owner-draw notification, and the
+// reflection that brings notifications back to the control they concern.
+#include "ui/LabelButton.h"
+
+#include <gtest/gtest.h>
+
+#include "ControlHost.h"
+#include "ui/Reflection.h"
+
+namespace {
+
+const COLORREF backgroundColour = RGB(10, 20, 30);
+const COLORREF white = RGB(255, 255, 255);
+
+class LabelButtonTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    control = host.addButton(1005, "", BS_OWNERDRAW);
+    SetWindowPos(control, nullptr, 0, 0, 75, 20, SWP_NOMOVE | SWP_NOZORDER);
+    ASSERT_TRUE(label.attach(control));
+    Canvas picture(75, 20);
+    picture.fill(backgroundColour, 75, 20);
+    bitmap = static_cast<HBITMAP>(CopyImage(picture.bitmap, IMAGE_BITMAP, 0, 0, 0));
+    label.setBitmap(bitmap);
+    label.setTextColor(white);
+  }
+  void TearDown() override { DeleteObject(bitmap); }
+
+  // Prints the label into a canvas; counts the pixels in the label's text colour.
+  int whitePixels(Canvas& canvas) {
+    canvas.fill(RGB(255, 0, 255), 75, 20);
+    SendMessageA(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.dc), PRF_CLIENT);
+    int count = 0;
+    for (int y = 0; y < 20; ++y) {
+      for (int x = 0; x < 75; ++x) count += canvas.at(x, y) == white;
+    }
+    return count;
+  }
+
+  ControlHost host;
+  HWND control = nullptr;
+  LabelButton label;
+  HBITMAP bitmap = nullptr;
+};
+
+TEST_F(LabelButtonTest, DrawsItsBitmapThenItsTextInItsColour) {
+  Canvas canvas(75, 20);
+  EXPECT_EQ(whitePixels(canvas), 0) << "an empty text draws the bitmap only";
+  EXPECT_EQ(canvas.at(0, 0), backgroundColour);
+  EXPECT_EQ(canvas.at(74, 19), backgroundColour);
+
+  SetWindowTextA(control, "abc");
+  EXPECT_GT(whitePixels(canvas), 10);
+  EXPECT_EQ(canvas.at(0, 0), backgroundColour) << "a short text stays in the middle";
+}
+
+TEST_F(LabelButtonTest, ShowsTheBitmapTheOwnerHoldsAtEachPaint) {
+  Canvas replacement(75, 20);
+  replacement.fill(RGB(0, 200, 0), 75, 20);
+  HBITMAP first = bitmap;
+  bitmap = static_cast<HBITMAP>(CopyImage(replacement.bitmap, IMAGE_BITMAP, 0, 0, 0));
+  Canvas canvas(75, 20);
+  whitePixels(canvas);
+  EXPECT_EQ(canvas.at(1, 1), RGB(0, 200, 0));
+  DeleteObject(first);
+}
+
+TEST_F(LabelButtonTest, AnswersTheOtherReflectedItemMessages) {
+  DELETEITEMSTRUCT deleted{};
+  EXPECT_EQ(SendMessageA(control, reflectionOffset + WM_DELETEITEM, 0, reinterpret_cast<LPARAM>(&deleted)), 1);
+  COMPAREITEMSTRUCT compared{};
+  EXPECT_EQ(SendMessageA(control, reflectionOffset + WM_COMPAREITEM, 0, reinterpret_cast<LPARAM>(&compared)), 0);
+  MEASUREITEMSTRUCT menuItem{};
+  menuItem.CtlType = ODT_MENU;
+  EXPECT_EQ(SendMessageA(control, reflectionOffset + WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&menuItem)), 1);
+  EXPECT_EQ(menuItem.itemHeight, static_cast<UINT>(GetSystemMetrics(SM_CYMENU)));
+  MEASUREITEMSTRUCT controlItem{};
+  controlItem.CtlType = ODT_BUTTON;
+  SendMessageA(control, reflectionOffset + WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&controlItem));
+  EXPECT_GT(controlItem.itemHeight, 0u);
+}
+
+TEST(Reflection, FindsTheControlEachNotificationConcerns) {
+  ControlHost host;
+  HWND button = host.addButton(1006, "x");
+  HWND dialog = host.window;
+  DRAWITEMSTRUCT drawnControl{};
+  drawnControl.CtlType = ODT_BUTTON;
+  drawnControl.hwndItem = button;
+  DRAWITEMSTRUCT drawnMenu{};
+  drawnMenu.CtlType = ODT_MENU;
+  drawnMenu.hwndItem = button;
+  MEASUREITEMSTRUCT measured{};
+  measured.CtlType = ODT_BUTTON;
+  measured.CtlID = 1006;
+  NMHDR notification{button, 1006, 0};
+  auto lp = [](const void* p) { return reinterpret_cast<LPARAM>(p); };
+  const LPARAM buttonLp = reinterpret_cast<LPARAM>(button);
+
+  struct Case {
+    const char* name;
+    WindowMessage message;
+    HWND expected;
+  };
+  const Case cases[] = {
+      {"command from a control", {WM_COMMAND, MAKEWPARAM(1006, BN_DOUBLECLICKED), buttonLp}, button},
+      {"menu command", {WM_COMMAND, 32780, 0}, nullptr},
+      {"notify", {WM_NOTIFY, 1006, lp(&notification)}, button},
+      {"owner draw of a control", {WM_DRAWITEM, 1006, lp(&drawnControl)}, button},
+      {"owner draw of a menu", {WM_DRAWITEM, 0, lp(&drawnMenu)}, nullptr},
+      {"measure by id", {WM_MEASUREITEM, 1006, lp(&measured)}, button},
+      {"parent notify of a creation", {WM_PARENTNOTIFY, WM_CREATE, buttonLp}, button},
+      {"parent notify of a click", {WM_PARENTNOTIFY, MAKEWPARAM(WM_LBUTTONDOWN, 1006), MAKELPARAM(3, 4)}, button},
+      {"colour of a control", {WM_CTLCOLORBTN, 0, buttonLp}, button},
+      {"colour of the dialog itself", {WM_CTLCOLORDLG, 0, reinterpret_cast<LPARAM>(dialog)}, nullptr},
+      {"not a notification", {WM_PAINT, 0, buttonLp}, nullptr},
+  };
+  for (const Case& c : cases) EXPECT_EQ(controlConcerned(dialog, c.message), c.expected) << c.name;
+}
+
+}  // namespace
