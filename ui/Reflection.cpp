@@ -1,6 +1,7 @@
 #include "ui/Reflection.h"
 
 bool isReflectable(UINT message) {
+  if (isColourRequest(message)) return true;
   switch (message) {
     case WM_COMMAND:
     case WM_NOTIFY:
@@ -13,13 +14,6 @@ bool isReflectable(UINT message) {
     case WM_CHARTOITEM:
     case WM_HSCROLL:
     case WM_VSCROLL:
-    case WM_CTLCOLORMSGBOX:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC:
       return true;
     default:
       return false;

@@ -7,6 +7,9 @@
 
 constexpr UINT reflectionOffset = 0x2000;
 
+// The WM_CTLCOLOR* requests, from message boxes to static controls.
+inline bool isColourRequest(UINT message) { return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC; }
+
 // True for a message that may be reflected.
 bool isReflectable(UINT message);
 // True for a reflected message (a reflectable one raised by reflectionOffset).
