@@ -115,3 +115,13 @@ def test_an_unplayable_track_disables_the_play_button_and_an_empty_root_shows_th
               "labels read %r without a music root" % (player.label_texts(),))
         check(player.state().controls[ID["IDC_PLAY"]].enabled,
               "the play button is disabled although no track failed")
+
+
+def test_the_four_images_of_every_strip_differ_at_a_glance():
+    for name in list(BUTTON_STRIPS.values()) + ["stop.bmp"]:
+        strip = read_bitmap(name)
+        for first in range(4):
+            for second in range(first + 1, 4):
+                differing = region_differences(strip, first * 20, 0, strip, second * 20, 0, 20, 20, tolerance=40)
+                check(differing >= 100, "%s: images %d and %d differ in only %d of 400 pixels"
+                      % (name, first, second, differing))
