@@ -45,7 +45,8 @@ gtest_tier unit-native "$build/native/tests/unit/vexmoor_unit_tests"
 
 echo "== Wine environment"
 . "$root/tools/wine-env.sh" "$build"
-codepage=$(wine "$build/win/tests/win/print_code_page.exe" 2>/dev/null | tr -d '\r')
+wine "$build/win/tests/win/print_code_page.exe" >"$logs/codepage.txt" 2>/dev/null
+codepage=$(tr -d '\r\n' <"$logs/codepage.txt")
 if [ "$codepage" != 932 ]; then
   echo "Wine's ANSI code page is '$codepage', not 932: the ja_JP.UTF-8 locale is missing or not in use." >&2
   record unit-wine 0 1
