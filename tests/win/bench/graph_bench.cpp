@@ -10,12 +10,9 @@
 #include <vector>
 
 #include "BareGraph.h"
-#include "NotifyWindow.h"
-#include "RecordingDisplay.h"
+#include "PlayerOnWindow.h"
 #include "TestFolder.h"
 #include "ToneFile.h"
-#include "core/PlaybackGraph_win32.h"
-#include "core/Player.h"
 
 namespace {
 
@@ -35,16 +32,6 @@ double median(std::vector<double> values) {
   std::sort(values.begin(), values.end());
   return values.empty() ? 0 : values[values.size() / 2];
 }
-
-struct PlayerOnWindow {
-  PlayerOnWindow() : player(graph, display, window.target(), generator) {}
-
-  NotifyWindow window;
-  PlaybackGraph graph;
-  RecordingDisplay display;
-  ShuffleGenerator generator;
-  Player player;
-};
 
 // Each round: the player's track ends and its handler loads and runs the next
 // one (the same file again), timed; then a bare graph renders and runs the
