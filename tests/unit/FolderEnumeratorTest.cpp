@@ -2,7 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <map>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 #include "TestFolder.h"
 
@@ -112,6 +117,11 @@ TEST(FolderEnumerator, OpenFailsWhenTheAbsolutePathWouldPassTheLimit) {
   ASSERT_TRUE(test_files::makeFolder(leaf));
   FolderEnumerator entries;
   EXPECT_FALSE(entries.open(leaf + "\\*"));
+#ifdef _WIN32
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_NAME));
+#else
+  EXPECT_EQ(errno, EINVAL);
+#endif
   EXPECT_TRUE(entries.open("*"));  // the current folder itself is within the limit
   EXPECT_TRUE(test_files::removeFolder(leaf));
 }
