@@ -35,6 +35,13 @@ class Cp932UpperTable {
       }
     }
     iconv_close(converter);
+    // Single bytes the system converter leaves unmapped, taken as Windows'
+    // code page 932 takes them.
+    units_[0x80] = u'\x0080';
+    units_[0xA0] = u'\xF8F0';
+    units_[0xFD] = u'\xF8F1';
+    units_[0xFE] = u'\xF8F2';
+    units_[0xFF] = u'\xF8F3';
     if (utf8) freelocale(utf8);
   }
 

@@ -8,31 +8,14 @@
 #include <functional>
 
 #include "BareGraph.h"
-#include "NotifyWindow.h"
+#include "PlayerOnWindow.h"
 #include "ProcessUsage.h"
-#include "RecordingDisplay.h"
 #include "TestFolder.h"
 #include "TestMedia.h"
 #include "ToneFile.h"
 #include "ToneSequence.h"
-#include "core/PlaybackGraph_win32.h"
-#include "core/Player.h"
 
 namespace {
-
-// A player whose graph posts to a hidden window that hands every
-// notification back to the player, as the main window does.
-struct PlayerOnWindow {
-  PlayerOnWindow() : player(graph, display, window.target(), generator) {
-    window.onNotify([this] { player.onGraphNotify(); });
-  }
-
-  NotifyWindow window;
-  PlaybackGraph graph;
-  RecordingDisplay display;
-  ShuffleGenerator generator;
-  Player player;
-};
 
 TEST(PlayerAudio, AGroupOfThreeTonesIsHeardInOrderAndEndsStoppedOnTheLast) {
   const std::vector<double> pitches = {500, 1000, 2000};
