@@ -371,15 +371,22 @@ class Player:
         with open(self.settings_path, "rb") as saved:
             return saved.read()
 
-    def start(self):
-        check(wait_until(lambda: player_window_count() == 0, 10),
-              "a player window of an earlier test is still open")
-        capture_clear()
+    def start(self, arguments=(), alone=True):
+        """Starts the player (with command-line arguments, which it should ignore);
+        alone: no other player may be running."""
+        windows_before = player_window_count()
+        if alone:
+            check(wait_until(lambda: player_window_count() == 0, 10),
+                  "a player window of an earlier test is still open")
+            windows_before = 0
+            capture_clear()
         park_pointer()
         self.log = open(os.path.join(self.folder, "wine.log"), "wb")
-        self.process = subprocess.Popen(["wine", EXE], cwd=self.folder, stdout=self.log, stderr=subprocess.STDOUT)
+        self.process = subprocess.Popen(["wine", EXE] + list(arguments), cwd=self.folder, stdout=self.log,
+                                        stderr=subprocess.STDOUT)
         code, _ = probe("wait", 30)
         check(code == 0, "the player window did not appear (probe code %d)" % code)
+        check(wait_until(lambda: player_window_count() == windows_before + 1, 10), "no new player window appeared")
         return self
 
     def __enter__(self):
@@ -394,9 +401,10 @@ class Player:
 
     def end(self):
         if self.running():
+            windows_before = player_window_count()
             self.process.kill()
             self.process.wait()
-        wait_until(lambda: player_window_count() == 0, 10)
+            wait_until(lambda: player_window_count() < windows_before, 10)
         # Wine goes on tidying up after the window has gone; a player started in
         # that moment stalls for many seconds.
         time.sleep(0.6)

@@ -1,10 +1,13 @@
-"""Leaving and coming back: the exit button, the saved "tovik.def", the next
-start, a music root that vanished, and the end of the Windows session."""
+"""Starting and leaving: the exit button, the saved "tovik.def", the next
+start, a music root that vanished, the end of the Windows session, arguments,
+two players at once, and a window that cannot be created."""
 import os
 import shutil
+import subprocess
 import time
 
-from harness import ID, WM_ENDSESSION, Music, Player, captured_tones, check, settings_bytes, wait_until
+from harness import (EXE, ID, WM_ENDSESSION, Music, Player, captured_tones, check, player_window_count,
+                     settings_bytes, wait_until)
 
 LAYOUT = {"a.wav": 440, "b.wav": 494, "first/c.wav": 550, "first/d.wav": 587,
           "second/e.wav": 660, "second/f.wav": 740, "second/g.wav": 880}
@@ -91,3 +94,34 @@ def test_the_end_of_the_windows_session_saves_like_the_exit_button():
               "the end of the session saved %r, expected %r" % (player.read_settings(), expected))
         check(not any(name.startswith("tovik.def") and name != "tovik.def" for name in os.listdir(player.folder)),
               "the save left files behind beside tovik.def")
+
+
+def test_arguments_are_ignored_and_a_second_start_is_an_independent_player():
+    first = Player()
+    music = Music(first.folder, {"a.wav": 440, "b.wav": 494})
+    first.write_settings(settings_bytes(CurDir=music.windows()))
+    second = Player(settings=b"TopMode=0\n")
+    try:
+        first.start(arguments=["/play", "C:\\nothing.wav", "--help"])
+        check(first.label_texts() == ("デフォルト", "a.wav"), "with arguments the player shows %r"
+              % (first.label_texts(),))
+        second.start(alone=False)
+        check(player_window_count() == 2, "two starts give %d windows" % player_window_count())
+        second.end()
+        check(first.running(), "ending the second player ended the first")
+        exit_by_button(first)
+        check(first.read_settings() == settings_bytes(CurDir=music.windows(), LastFile=music.windows("a.wav")),
+              "the first player saved %r" % first.read_settings())
+    finally:
+        second.end()
+        first.end()
+
+
+def test_a_window_that_cannot_be_created_ends_the_player_with_code_0_and_saves_nothing():
+    # Without a display Wine can create no window at all.
+    player = Player(settings=b"CurDir=kept\nTopMode=0\n")
+    environment = {key: value for key, value in os.environ.items() if key != "DISPLAY"}
+    result = subprocess.run(["wine", EXE], cwd=player.folder, env=environment, stdout=subprocess.DEVNULL,
+                            stderr=subprocess.DEVNULL, timeout=60)
+    check(result.returncode == 0, "the player ended with code %d" % result.returncode)
+    check(player.read_settings() == b"CurDir=kept\nTopMode=0\n", "tovik.def changed to %r" % player.read_settings())
