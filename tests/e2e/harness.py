@@ -11,7 +11,6 @@ import array
 import math
 import os
 import re
-import shutil
 import struct
 import subprocess
 import tempfile
@@ -191,7 +190,7 @@ def player_window_count():
 def template_layout():
     """The main window template as the dialog manager lays it out here, before the player resizes it."""
     code, lines = probe("template", windows_path(EXE))
-    check(code == 0, "the probe could not create the window template (code %d)" % code)
+    check(code == 0, "the probe could not create the window template (code %d, %s)" % (code, " ".join(lines)))
     return WindowState(lines)
 
 
@@ -405,9 +404,6 @@ class Player:
             self.process.kill()
             self.process.wait()
             wait_until(lambda: player_window_count() < windows_before, 10)
-        # Wine goes on tidying up after the window has gone; a player started in
-        # that moment stalls for many seconds.
-        time.sleep(0.6)
         if getattr(self, "log", None):
             self.log.close()
 
@@ -473,5 +469,17 @@ PLAY_FACE = read_bitmap("play.bmp")
 STOP_FACE = read_bitmap("stop.bmp")
 
 
-def remove_folder(path):
-    shutil.rmtree(path, ignore_errors=True)
+class DesktopHolder:
+    """Keeps a hidden window open for a whole run. Wine's desktop process ends a
+    moment after the last window has closed; a player started in that moment
+    stalls for many seconds or gets no window at all."""
+
+    def __enter__(self):
+        self.process = subprocess.Popen(["wine", PROBE, "hold"], stdin=subprocess.DEVNULL,
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        return self
+
+    def __exit__(self, *exc):
+        self.process.kill()
+        self.process.wait()
+        return False

@@ -7,6 +7,8 @@
 //   probe template EXE            the main window template of EXE, created hidden
 //   probe post MSG WPARAM LPARAM  post a message to the player window
 //   probe send MSG WPARAM LPARAM  send it and print the result
+//   probe hold                    keep a hidden window until ended, so that Wine's
+//                                 desktop process stays up between two players
 //
 // Texts are printed as hexadecimal bytes (code page of the system), so that
 // the reader decodes them without guessing.
@@ -125,9 +127,15 @@ INT_PTR CALLBACK quietDialog(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
 
 int printTemplate(const char* exe) {
   HMODULE module = LoadLibraryExA(exe, nullptr, LOAD_LIBRARY_AS_DATAFILE);
-  if (!module) return 2;
+  if (!module) {
+    std::printf("error %lu\n", GetLastError());
+    return 2;
+  }
   HWND window = CreateDialogParamA(module, MAKEINTRESOURCEA(IDD_PLAYER), nullptr, &quietDialog, 0);
-  if (!window) return 3;
+  if (!window) {
+    std::printf("error %lu\n", GetLastError());
+    return 3;
+  }
   RECT bounds{};
   GetWindowRect(window, &bounds);
   printRect("window", bounds);
@@ -161,6 +169,12 @@ int main(int argc, char** argv) {
       Sleep(100);
     } while (static_cast<LONG>(deadline - GetTickCount()) > 0);
     return 1;
+  }
+  if (command == "hold") {
+    CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
+    return 0;
   }
   if (command == "count") {
     std::printf("count %zu\n", playerWindows().size());

@@ -4,8 +4,9 @@ line "e2e: N passed, M failed".
 
 Usage: python3 run_tests.py BUILD_DIR [NAME_PART ...]   (only tests whose name holds a part)
 """
-import importlib.util
+import contextlib
 import glob
+import importlib.util
 import os
 import sys
 import time
@@ -34,12 +35,22 @@ def main():
     passed = failed = 0
     try:
         tests = load_tests(sys.argv[2:])
+        import harness
+        desktop = harness.DesktopHolder()
     except Exception:
         print("FAIL loading the tests")
         for line in traceback.format_exc().splitlines():
             print("  " + line)
         tests = []
         failed += 1
+        desktop = contextlib.nullcontext()
+    with desktop:
+        passed, failed = run_all(tests, passed, failed)
+    print("e2e: %d passed, %d failed" % (passed, failed))
+    return 0 if failed == 0 and passed > 0 else 1
+
+
+def run_all(tests, passed, failed):
     for name, test in tests:
         started = time.monotonic()
         try:
@@ -56,8 +67,7 @@ def main():
             passed += 1
             print("PASS %s (%.1f s)" % (name, time.monotonic() - started))
         sys.stdout.flush()
-    print("e2e: %d passed, %d failed" % (passed, failed))
-    return 0 if failed == 0 and passed > 0 else 1
+    return passed, failed
 
 
 if __name__ == "__main__":
