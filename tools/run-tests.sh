@@ -56,6 +56,8 @@ else
   gtest_tier unit-wine wine "$build/win/tests/unit/vexmoor_unit_tests.exe"
   if [ -f "$build/win/tests/win/vexmoor_win_tests.exe" ]; then
     echo "== win"
+    "$root/tools/make-test-media.sh" "$build/media"
+    export VEXMOOR_TEST_MEDIA="$build/media"
     gtest_tier win wine "$build/win/tests/win/vexmoor_win_tests.exe"
   fi
   if [ -x "$root/tests/e2e/run.sh" ]; then

@@ -20,6 +20,10 @@
 namespace {
 
 #ifdef _WIN32
+// The path with the prefix that makes Windows take every name as it stands,
+// trailing dots and spaces included; path must be absolute.
+std::string verbatim(const std::string& path) { return "\\\\?\\" + path; }
+
 void removeTree(const std::string& path) {
   WIN32_FIND_DATAA data;
   HANDLE find = FindFirstFileA((path + "\\*").c_str(), &data);
@@ -28,11 +32,11 @@ void removeTree(const std::string& path) {
       std::string name = data.cFileName;
       if (name == "." || name == "..") continue;
       std::string child = path + "\\" + name;
-      SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+      SetFileAttributesA(verbatim(child).c_str(), FILE_ATTRIBUTE_NORMAL);
       if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
         removeTree(child);
       } else {
-        DeleteFileA(child.c_str());
+        DeleteFileA(verbatim(child).c_str());
       }
     } while (FindNextFileA(find, &data));
     FindClose(find);
@@ -92,7 +96,9 @@ TestFolder::~TestFolder() {
 std::string TestFolder::file(const std::string& relative, const std::string& bytes) const {
   std::string full = join(relative);
 #ifdef _WIN32
-  HANDLE handle = CreateFileA(full.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+  const char last = relative.empty() ? '\0' : relative.back();
+  const std::string opened = last == '.' || last == ' ' ? verbatim(full) : full;
+  HANDLE handle = CreateFileA(opened.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
   if (handle == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot create " + full);
   DWORD written = 0;
@@ -112,11 +118,7 @@ std::string TestFolder::file(const std::string& relative, const std::string& byt
 
 std::string TestFolder::folder(const std::string& relative) const {
   std::string full = join(relative);
-#ifdef _WIN32
-  CreateDirectoryA(full.c_str(), nullptr);
-#else
-  mkdir(toPosixPath(full).c_str(), 0755);
-#endif
+  test_files::makeFolder(full);
   return full;
 }
 
@@ -174,6 +176,54 @@ void setTimes(const std::string& path, std::uint64_t lastWrite, std::uint64_t la
   if (utimensat(AT_FDCWD, toPosixPath(path).c_str(), times, 0) != 0) {
     throw std::runtime_error("cannot set times of " + path);
   }
+#endif
+}
+
+bool makeFolder(const std::string& path) {
+#ifdef _WIN32
+  return CreateDirectoryA(path.c_str(), nullptr) != FALSE;
+#else
+  return mkdir(toPosixPath(path).c_str(), 0755) == 0;
+#endif
+}
+
+bool removeFolder(const std::string& path) {
+#ifdef _WIN32
+  return RemoveDirectoryA(path.c_str()) != FALSE;
+#else
+  return rmdir(toPosixPath(path).c_str()) == 0;
+#endif
+}
+
+void setHiddenAndSystem(const std::string& path) {
+#ifdef _WIN32
+  if (!SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) {
+    throw std::runtime_error("cannot hide " + path);
+  }
+#else
+  (void)path;
+#endif
+}
+
+CurrentFolder::CurrentFolder(const std::string& folder) {
+#ifdef _WIN32
+  char current[MAX_PATH];
+  DWORD length = GetCurrentDirectoryA(MAX_PATH, current);
+  if (length == 0 || length >= MAX_PATH || !SetCurrentDirectoryA(folder.c_str())) return;
+  previous_.assign(current, length);
+#else
+  char current[4096];
+  if (!getcwd(current, sizeof current) || chdir(toPosixPath(folder).c_str()) != 0) return;
+  previous_ = current;
+#endif
+}
+
+CurrentFolder::~CurrentFolder() {
+  if (previous_.empty()) return;
+#ifdef _WIN32
+  SetCurrentDirectoryA(previous_.c_str());
+#else
+  if (chdir(previous_.c_str()) != 0) std::abort();
 #endif
 }
 

@@ -15,6 +15,7 @@ class TestFolder {
   const std::string& path() const { return path_; }
   std::string join(const std::string& relative) const { return path_ + "\\" + relative; }
   // Creates the file (and no folders) with the given bytes; returns its path.
+  // Names ending in "." or " " are created as they stand.
   std::string file(const std::string& relative, const std::string& bytes = std::string()) const;
   std::string folder(const std::string& relative) const;
 
@@ -29,6 +30,27 @@ std::string read(const std::string& path);
 bool exists(const std::string& path);
 // Sets last-write and last-access time (100 ns since 1601).
 void setTimes(const std::string& path, std::uint64_t lastWrite, std::uint64_t lastAccess);
+
+// Creates or removes one empty folder; path may be relative.
+bool makeFolder(const std::string& path);
+bool removeFolder(const std::string& path);
+
+// Marks a file hidden and system where the platform has such flags (elsewhere
+// a name beginning with "." is what hides a file).
+void setHiddenAndSystem(const std::string& path);
+
+// Makes folder the process's current folder until destroyed.
+class CurrentFolder {
+ public:
+  explicit CurrentFolder(const std::string& folder);
+  ~CurrentFolder();
+  CurrentFolder(const CurrentFolder&) = delete;
+  CurrentFolder& operator=(const CurrentFolder&) = delete;
+  bool changed() const { return !previous_.empty(); }
+
+ private:
+  std::string previous_;
+};
 
 // Holds a file open with no sharing, as another program might, until destroyed.
 class Holder {

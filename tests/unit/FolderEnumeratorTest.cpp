@@ -1,0 +1,140 @@
+#include "library/FolderEnumerator.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <map>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+#include "TestFolder.h"
+
+namespace {
+
+const std::string so = "\x83\x5C";   // "ソ": its trail byte is the byte of "\\"
+const std::string hyo = "\x95\x5C";  // "表"
+
+struct Seen {
+  bool directory;
+  bool dots;
+  std::string path;
+  FileTime write;
+  FileTime access;
+};
+
+std::map<std::string, Seen> enumerate(const std::string& pattern) {
+  std::map<std::string, Seen> seen;
+  FolderEnumerator entries;
+  for (bool more = entries.open(pattern); more; more = entries.next()) {
+    Seen entry{entries.isDirectory(), entries.isDots(), entries.filePath(), 0, 0};
+    EXPECT_TRUE(entries.lastWriteTime(entry.write));
+    EXPECT_TRUE(entries.lastAccessTime(entry.access));
+    seen[entries.fileName()] = entry;
+  }
+  return seen;
+}
+
+TEST(FolderEnumerator, ReportsEveryEntryWithItsPathKindAndTimes) {
+  TestFolder folder;
+  test_files::setTimes(folder.file("a.mp3"), 132000000000000000ULL, 133000000000000001ULL);
+  folder.folder("sub");
+  folder.file("sub\\deep.mp3");
+
+  const auto seen = enumerate(folder.join("*"));
+  ASSERT_EQ(seen.size(), 4u);  // ".", "..", a.mp3, sub; nothing of sub's own
+  EXPECT_TRUE(seen.at(".").directory && seen.at(".").dots);
+  EXPECT_TRUE(seen.at("..").directory && seen.at("..").dots);
+  EXPECT_TRUE(seen.at("sub").directory);
+  EXPECT_FALSE(seen.at("sub").dots);
+  EXPECT_FALSE(seen.at("a.mp3").directory);
+  EXPECT_FALSE(seen.at("a.mp3").dots);
+  EXPECT_EQ(seen.at("a.mp3").path, folder.join("a.mp3"));
+  EXPECT_EQ(seen.at("sub").path, folder.join("sub"));
+  EXPECT_EQ(seen.at("a.mp3").write, 132000000000000000ULL);
+  EXPECT_EQ(seen.at("a.mp3").access, 133000000000000001ULL);
+}
+
+TEST(FolderEnumerator, NoEntryIsCurrentAfterTheEndOrAClose) {
+  TestFolder folder;
+  folder.file("only.mp3");
+  FolderEnumerator entries;
+  EXPECT_EQ(entries.fileName(), "");
+  ASSERT_TRUE(entries.open(folder.join("*.mp3")));
+  EXPECT_EQ(entries.fileName(), "only.mp3");  // the entry that open makes current
+  EXPECT_FALSE(entries.next());
+  FileTime untouched = 42;
+  EXPECT_EQ(entries.fileName(), "");
+  EXPECT_EQ(entries.filePath(), folder.join(""));
+  EXPECT_FALSE(entries.isDirectory());
+  EXPECT_FALSE(entries.isDots());
+  EXPECT_FALSE(entries.lastWriteTime(untouched));
+  EXPECT_FALSE(entries.lastAccessTime(untouched));
+  EXPECT_EQ(untouched, 42u);
+  EXPECT_FALSE(entries.next());
+
+  ASSERT_TRUE(entries.open(folder.join("*")));
+  entries.close();
+  EXPECT_EQ(entries.fileName(), "");
+  EXPECT_FALSE(entries.next());
+  // Opening again starts afresh.
+  ASSERT_TRUE(entries.open(folder.join("only.*")));
+  EXPECT_EQ(entries.fileName(), "only.mp3");
+}
+
+TEST(FolderEnumerator, OpenFailsForMissingFoldersLongPatternsAndNoMatch) {
+  TestFolder folder;
+  folder.folder("a");
+  folder.file("x.mp3");
+  // Pad a pattern to an exact length with steps that lead back to the folder.
+  auto padded = [&](std::size_t length) {
+    std::string pattern = folder.path() + "\\";
+    while (length - pattern.size() - 1 >= 5 && (length - pattern.size() - 1) % 2 != 0) pattern += "a\\..\\";
+    while (pattern.size() + 1 < length) pattern += ".\\";
+    return pattern + "*";
+  };
+  ASSERT_EQ(padded(259).size(), 259u);
+  ASSERT_EQ(padded(260).size(), 260u);
+
+  FolderEnumerator entries;
+  EXPECT_TRUE(entries.open(padded(259)));
+  EXPECT_FALSE(entries.open(padded(260)));
+  EXPECT_FALSE(entries.open(folder.join("missing\\*")));
+  EXPECT_FALSE(entries.open(folder.join("*.nothing")));
+  EXPECT_FALSE(entries.open(folder.join("x.mp3\\*")));
+  EXPECT_FALSE(entries.open(""));
+  EXPECT_EQ(entries.fileName(), "");
+}
+
+TEST(FolderEnumerator, OpenFailsWhenTheAbsolutePathWouldPassTheLimit) {
+  TestFolder folder;
+  // A current folder so deep that a short relative pattern becomes too long.
+  const std::string deep = folder.folder(std::string(230 - folder.path().size(), 'd'));
+  test_files::CurrentFolder current(deep);
+  ASSERT_TRUE(current.changed());
+  const std::string leaf(40, 'e');
+  ASSERT_TRUE(test_files::makeFolder(leaf));
+  FolderEnumerator entries;
+  EXPECT_FALSE(entries.open(leaf + "\\*"));
+#ifdef _WIN32
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_NAME));
+#else
+  EXPECT_EQ(errno, EINVAL);
+#endif
+  EXPECT_TRUE(entries.open("*"));  // the current folder itself is within the limit
+  EXPECT_TRUE(test_files::removeFolder(leaf));
+}
+
+TEST(FolderEnumerator, TrailBytesOfFolderNamesAreNotSeparators) {
+  TestFolder folder;
+  for (const std::string& name : {so, hyo, "x" + so}) {
+    const std::string inner = folder.folder(name);
+    folder.file(name + "\\" + so + ".mp3");
+    const auto seen = enumerate(inner + "\\*");
+    ASSERT_EQ(seen.count(so + ".mp3"), 1u) << name;
+    EXPECT_EQ(seen.at(so + ".mp3").path, inner + "\\" + so + ".mp3");
+  }
+}
+
+}  // namespace
