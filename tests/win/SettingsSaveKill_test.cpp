@@ -5,7 +5,7 @@
 #include <random>
 #include <string>
 
-#include "../unit/TestFolder.h"
+#include "TestFolder.h"
 #include "core/PlayerSettings.h"
 
 namespace {

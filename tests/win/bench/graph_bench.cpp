@@ -109,7 +109,8 @@ int main(int argc, char** argv) {
   completionToNextTrack(file, rounds);
   if (unloadable > 0) advanceOverUnloadable(folder.path(), unloadable);
   // Wine's media back end winds its streaming threads down after the last
-  // graph is gone; a process that ends at once can fault in one of them.
+  // graph is gone; a process that ends at once faults in one of them more
+  // often (after many graphs it still may, once the figures are out).
   Sleep(2000);
   return 0;
 }
