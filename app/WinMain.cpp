@@ -1,3 +1,36 @@
+// The process: COM and the common controls, the main window, and its message
+// loop until the exit button posts the quit message.
 #include <windows.h>
+#include <commctrl.h>
+#include <objbase.h>
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return 0; }
+#include <memory>
+
+#include "app/MessageLoop.h"
+#include "app/Module.h"
+#include "ui/PlayerDialog.h"
+
+namespace {
+int runPlayer(int showCommand) {
+  MessageLoop loop;
+  auto registration = std::make_unique<MessageLoop::ThreadRegistration>(loop);
+  auto dialog = std::make_unique<PlayerDialog>();
+  if (!dialog->create()) return 0;
+  ShowWindow(dialog->window(), showCommand);
+  const int exitCode = loop.run();
+  registration.reset();
+  dialog.reset();
+  return exitCode;
+}
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
+  CoInitialize(nullptr);
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
+  InitCommonControlsEx(&controls);
+  Module::start(instance);
+  const int exitCode = runPlayer(showCommand);
+  Module::end();
+  CoUninitialize();
+  return exitCode;
+}

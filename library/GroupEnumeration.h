@@ -1,6 +1,6 @@
 #pragma once
 // The groups of a music root: its sub-folders, then its "m3u" playlist files,
-// each in name order; names beginning with "." are left out.
+// each in name order; sub-folders whose names begin with "." are left out.
 #include <string>
 #include <vector>
 

@@ -33,6 +33,16 @@ std::size_t findLast(const std::string& text, char ch) {
   return found;
 }
 
+std::size_t findLastPathSeparator(const std::string& path) {
+  std::size_t found = npos;
+  std::size_t pos = 0;
+  while (pos < path.size()) {
+    if (path[pos] == '\\' || path[pos] == '/') found = pos;
+    pos += characterLength(path.data(), path.size(), pos);
+  }
+  return found;
+}
+
 bool endsWith(const std::string& text, char ch) {
   std::size_t last = npos;
   std::size_t pos = 0;

@@ -24,6 +24,9 @@ std::size_t findFirst(const std::string& text, char ch, std::size_t from = 0);
 // Position of the last character equal to ch, or npos.
 std::size_t findLast(const std::string& text, char ch);
 
+// Position of the last "\\" or "/", or npos.
+std::size_t findLastPathSeparator(const std::string& path);
+
 // True when the last character of text is ch.
 bool endsWith(const std::string& text, char ch);
 

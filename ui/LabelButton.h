@@ -1,0 +1,25 @@
+#pragma once
+// An owner-drawn push button that paints a bitmap as its background and its
+// window text centred over it in a fixed colour. The dialog reflects its
+// owner-draw notifications back to it.
+#include <windows.h>
+
+#include "ui/SubclassedControl.h"
+
+class LabelButton : public SubclassedControl {
+ public:
+  bool attach(HWND control) { return subclass(control); }
+  // The handle is read at every paint, so the label shows whatever the owner holds then.
+  void setBitmap(const HBITMAP& ownersHandle) { bitmap = &ownersHandle; }
+  void setTextColor(COLORREF color) { textColor = color; }
+
+ protected:
+  LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  BOOL draw(const DRAWITEMSTRUCT& item) const;
+  LRESULT measure(MEASUREITEMSTRUCT& item) const;
+
+  const HBITMAP* bitmap = nullptr;
+  COLORREF textColor = 0;
+};

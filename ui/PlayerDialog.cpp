@@ -1,0 +1,191 @@
+#include "ui/PlayerDialog.h"
+
+#include "app/Module.h"
+#include "settings/SettingsKeys.h"
+#include "ui/DialogProcedure.h"
+#include "ui/HexColor.h"
+#include "ui/Reflection.h"
+#include "ui/WindowPlacement.h"
+
+namespace {
+std::string loadString(UINT id) {
+  char text[256];
+  const int length = LoadStringA(Module::instance(), id, text, sizeof text);
+  return std::string(text, length > 0 ? static_cast<std::size_t>(length) : 0);
+}
+
+HICON loadIcon(int widthMetric, int heightMetric) {
+  return static_cast<HICON>(LoadImageA(Module::instance(), MAKEINTRESOURCEA(IDI_PLAYER), IMAGE_ICON,
+                                       GetSystemMetrics(widthMetric), GetSystemMetrics(heightMetric),
+                                       LR_DEFAULTCOLOR));
+}
+}  // namespace
+
+PlayerDialog::~PlayerDialog() {
+  if (dialog) DestroyWindow(dialog);
+  pictures.destroyFaceListOtherThan(playButton.imageList());
+  if (bigIcon) DestroyIcon(bigIcon);
+  if (smallIcon) DestroyIcon(smallIcon);
+}
+
+bool PlayerDialog::create() {
+  PendingDialogs::expect(this);
+  HWND created = CreateDialogParamA(Module::instance(), MAKEINTRESOURCEA(templateId), nullptr,
+                                    &dialogProcedure<PlayerDialog>, 0);
+  PendingDialogs::withdraw(this);
+  return created != nullptr;
+}
+
+LRESULT PlayerDialog::onInitDialog(const WindowMessage&) {
+  centerWindow(dialog);
+  setIcons();
+  if (MessageLoop* loop = MessageLoop::current()) {
+    loop->addMessageFilter(*this);
+    loop->addIdleHandler(*this);
+  }
+  const GraphNotifyTarget notifyTarget{reinterpret_cast<std::uintptr_t>(dialog), WM_GRAPHNOTIFY};
+  player = std::make_unique<Player>(graph, *this, notifyTarget);
+  player->startUp(settings_keys::fileName, *this);
+  return TRUE;
+}
+
+void PlayerDialog::setIcons() {
+  bigIcon = loadIcon(SM_CXICON, SM_CYICON);
+  SendMessageA(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon));
+  smallIcon = loadIcon(SM_CXSMICON, SM_CYSMICON);
+  SendMessageA(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon));
+}
+
+void PlayerDialog::prepareWindow() {
+  labelTextColor = labelColorFromText(loadString(IDS_LABEL_TEXT_COLOR));
+
+  HIMAGELIST exitImages = PlayerPictures::loadStrip(IDB_EXIT);
+  HIMAGELIST nextImages = PlayerPictures::loadStrip(IDB_NEXT);
+  HIMAGELIST cueImages = PlayerPictures::loadStrip(IDB_CUE);
+  HIMAGELIST prevImages = PlayerPictures::loadStrip(IDB_PREV);
+  pictures.loadFaces();
+  bindSkinButtons(exitImages, nextImages, cueImages, prevImages);
+
+  pictures.loadBitmaps();
+  bindLabel(trackLabel, IDC_TRACK_MENU, pictures.trackLabelBitmap);
+  bindLabel(groupLabel, IDC_GROUP_MENU, pictures.groupLabelBitmap);
+
+  layered.load();
+  if (player->state().transparent) layered.apply(dialog, true);
+
+  const SIZE background = bitmapSize(pictures.backgroundBitmap);
+  resizeClientArea(dialog, background.cx, background.cy);
+  pictures.createPalette(dialog);
+}
+
+void PlayerDialog::bindSkinButtons(HIMAGELIST exitImages, HIMAGELIST nextImages, HIMAGELIST cueImages,
+                                   HIMAGELIST prevImages) {
+  struct Binding {
+    SkinButton& button;
+    int controlId;
+    HIMAGELIST images;
+    UINT tipText;
+  };
+  const Binding bindings[] = {
+      {playButton, IDC_PLAY, pictures.playFaceImages, IDS_TIP_PLAY},
+      {exitButton, IDOK, exitImages, IDS_TIP_EXIT},
+      {nextButton, IDC_NEXT, nextImages, IDS_TIP_NEXT},
+      {cueButton, IDC_CUE, cueImages, IDS_TIP_CUE},
+      {prevButton, IDC_PREV, prevImages, IDS_TIP_PREV},
+  };
+  for (const Binding& b : bindings) {
+    b.button.attach(control(b.controlId));
+    b.button.setImageList(b.images);
+    b.button.setImages(SkinButton::normal, SkinButton::pressedState, SkinButton::hover, SkinButton::disabled);
+    b.button.setToolTipText(loadString(b.tipText));
+    b.button.setStyle(SkinButton::hoverMode);
+  }
+}
+
+void PlayerDialog::bindLabel(LabelButton& label, int controlId, const HBITMAP& bitmap) {
+  label.attach(control(controlId));
+  label.setTextColor(labelTextColor);
+  label.setBitmap(bitmap);
+  const SIZE size = bitmapSize(bitmap);
+  resizeClientArea(label.window(), size.cx, size.cy);
+}
+
+void PlayerDialog::applyTopMost() { applyTopMost(player->state().topMost); }
+
+void PlayerDialog::applyTopMost(bool on) {
+  RECT client{};
+  GetClientRect(dialog, &client);
+  SetWindowPos(dialog, on ? HWND_TOPMOST : HWND_NOTOPMOST, client.left, client.top, client.right, client.bottom,
+               SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW);
+}
+
+bool PlayerDialog::preTranslate(MSG& message) { return dialog && IsDialogMessageA(dialog, &message); }
+
+void PlayerDialog::onExit(const WindowMessage& m) {
+  if (!player) return;
+  const int exitCode = m.commandId();
+  player->shutDown(settings_keys::fileName, [this, exitCode] {
+    layered.release();
+    DestroyWindow(dialog);
+    PostQuitMessage(exitCode);
+  });
+}
+
+LRESULT PlayerDialog::onEndSession(const WindowMessage& m) {
+  // The session ends without the exit button: keep what the exit button would have saved.
+  if (m.wParam && player) player->saveSettings(settings_keys::fileName);
+  return 0;
+}
+
+LRESULT PlayerDialog::onGraphNotify(const WindowMessage&) {
+  if (player) player->onGraphNotify();
+  return 0;
+}
+
+LRESULT PlayerDialog::onBackgroundPressed(const WindowMessage&) {
+  // The platform's own move loop, as if the caption were dragged.
+  ReleaseCapture();
+  SendMessageA(dialog, WM_NCLBUTTONDOWN, HTCAPTION, 0);
+  return 0;
+}
+
+bool PlayerDialog::reflectToControl(const WindowMessage& m, LRESULT& result) {
+  return isReflectable(m.id) && reflectNotification(dialog, m, result);
+}
+
+LRESULT PlayerDialog::onPaint(const WindowMessage&) {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(dialog, &ps);
+  if (dc) {
+    RECT client{};
+    GetClientRect(dialog, &client);
+    pictures.paintBackground(dc, client);
+  }
+  EndPaint(dialog, &ps);
+  return 0;
+}
+
+void PlayerDialog::onTopMost(const WindowMessage&) {
+  if (!player) return;
+  player->toggleTopMost();
+  applyTopMost(player->state().topMost);
+}
+
+void PlayerDialog::onTransparent(const WindowMessage&) {
+  if (!player) return;
+  player->toggleTransparent();
+  layered.apply(dialog, player->state().transparent);
+}
+
+void PlayerDialog::setPlayButtonFace(PlayButtonFace face) {
+  const bool play = face == PlayButtonFace::Play;
+  playButton.setImageList(play ? pictures.playFaceImages : pictures.stopFaceImages);
+  playButton.setToolTipText(loadString(play ? IDS_TIP_PLAY : IDS_TIP_STOP));
+  RedrawWindow(playButton.window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}
+
+void PlayerDialog::setPlayButtonEnabled(bool enabled) { EnableWindow(control(IDC_PLAY), enabled); }
+
+void PlayerDialog::setTrackLabelText(const std::string& text) { SetWindowTextA(control(IDC_TRACK_MENU), text.c_str()); }
+
+void PlayerDialog::setGroupLabelText(const std::string& text) { SetWindowTextA(control(IDC_GROUP_MENU), text.c_str()); }

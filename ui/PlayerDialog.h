@@ -1,0 +1,127 @@
+#pragma once
+// The player's only window: a borderless tool window built from dialog
+// template 129 with a background picture, five skinned buttons and two label
+// buttons. It owns the player and the window's resources, shows the player's
+// state, and routes every message through its message map.
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "app/MessageLoop.h"
+#include "core/PlaybackGraph_win32.h"
+#include "core/Player.h"
+#include "core/PlayerDisplay.h"
+#include "resources/resource.h"
+#include "ui/LabelButton.h"
+#include "ui/LayeredWindow.h"
+#include "ui/MessageMap.h"
+#include "ui/PlayerPictures.h"
+#include "ui/SkinButton.h"
+
+// The graph has events to collect.
+constexpr UINT WM_GRAPHNOTIFY = WM_APP + 201;
+
+class PlayerDialog final : public PlayerDisplay,
+                           public StartUpWindowSteps,
+                           public MessageFilter,
+                           public IdleHandler {
+ public:
+  static constexpr int templateId = IDD_PLAYER;
+
+  // The message map: entries are tried from the top, and the first one that
+  // handles a message gives its result; the rest get the default dialog processing.
+  static const MessageMap<PlayerDialog>& messageMap() {
+    using Map = MessageMap<PlayerDialog>;
+    static const Map map{
+        Map::message(WM_INITDIALOG, &PlayerDialog::onInitDialog),
+        Map::command(IDOK, &PlayerDialog::onExit),
+        Map::command(ID_ORDER_RANDOM, &PlayerDialog::forwardToPlayer<&Player::onOrderRandom>),
+        Map::click(IDC_PLAY, &PlayerDialog::forwardToPlayer<&Player::onPlay>),
+        Map::click(IDC_CUE, &PlayerDialog::forwardToPlayer<&Player::onCue>),
+        Map::click(IDC_NEXT, &PlayerDialog::forwardToPlayer<&Player::onNext>),
+        Map::command(ID_REPEAT, &PlayerDialog::forwardToPlayer<&Player::onRepeat>),
+        Map::click(IDC_PREV, &PlayerDialog::forwardToPlayer<&Player::onPrev>),
+        Map::message(WM_GRAPHNOTIFY, &PlayerDialog::onGraphNotify),
+        Map::message(WM_LBUTTONDOWN, &PlayerDialog::onBackgroundPressed),
+        Map::anyMessage(&PlayerDialog::reflectToControl),
+        Map::message(WM_PAINT, &PlayerDialog::onPaint),
+        Map::command(ID_TOPMOST, &PlayerDialog::onTopMost),
+        Map::command(ID_ORDER_REVERSE, &PlayerDialog::forwardToPlayer<&Player::onOrderReverse>),
+        Map::command(ID_ORDER_NAME, &PlayerDialog::forwardToPlayer<&Player::onOrderName>),
+        Map::command(ID_ORDER_CREATED, &PlayerDialog::forwardToPlayer<&Player::onOrderCreated>),
+        Map::command(ID_ORDER_ACCESSED, &PlayerDialog::forwardToPlayer<&Player::onOrderAccessed>),
+        Map::command(ID_TRANSPARENT, &PlayerDialog::onTransparent),
+        Map::command(ID_ONE_PLAY, &PlayerDialog::forwardToPlayer<&Player::onOnePlay>),
+        Map::message(WM_ENDSESSION, &PlayerDialog::onEndSession),
+    };
+    return map;
+  }
+
+  PlayerDialog() = default;
+  ~PlayerDialog() override;
+  PlayerDialog(const PlayerDialog&) = delete;
+  PlayerDialog& operator=(const PlayerDialog&) = delete;
+
+  // Creates the window from its template; the start-up runs inside. False when
+  // the window could not be created.
+  bool create();
+  HWND window() const { return dialog; }
+  // Called by the dialog procedure at the first and the last message.
+  void bind(HWND window) { dialog = window; }
+
+  // PlayerDisplay
+  void setPlayButtonFace(PlayButtonFace face) override;
+  void setPlayButtonEnabled(bool enabled) override;
+  void setTrackLabelText(const std::string& text) override;
+  void setGroupLabelText(const std::string& text) override;
+
+  // StartUpWindowSteps
+  void prepareWindow() override;
+  void applyTopMost() override;
+
+  // MessageFilter: keyboard navigation of the dialog.
+  bool preTranslate(MSG& message) override;
+  // IdleHandler: the window has no work to put off until the queue is empty.
+  void onIdle() override {}
+
+  void applyTopMost(bool on);
+
+ private:
+  template <void (Player::*action)()>
+  void forwardToPlayer(const WindowMessage&) {
+    if (player) (player.get()->*action)();
+  }
+
+  LRESULT onInitDialog(const WindowMessage& m);
+  void onExit(const WindowMessage& m);
+  LRESULT onGraphNotify(const WindowMessage& m);
+  LRESULT onBackgroundPressed(const WindowMessage& m);
+  bool reflectToControl(const WindowMessage& m, LRESULT& result);
+  LRESULT onPaint(const WindowMessage& m);
+  void onTopMost(const WindowMessage& m);
+  void onTransparent(const WindowMessage& m);
+  LRESULT onEndSession(const WindowMessage& m);
+
+  void setIcons();
+  void bindSkinButtons(HIMAGELIST exitImages, HIMAGELIST nextImages, HIMAGELIST cueImages,
+                       HIMAGELIST prevImages);
+  void bindLabel(LabelButton& label, int controlId, const HBITMAP& bitmap);
+  HWND control(int id) const { return GetDlgItem(dialog, id); }
+
+  HWND dialog = nullptr;
+  PlaybackGraph graph;
+  std::unique_ptr<Player> player;
+  PlayerPictures pictures;
+  LayeredWindow layered;
+  COLORREF labelTextColor = 0;
+  HICON bigIcon = nullptr;
+  HICON smallIcon = nullptr;
+  SkinButton playButton;
+  SkinButton exitButton;
+  SkinButton nextButton;
+  SkinButton cueButton;
+  SkinButton prevButton;
+  LabelButton trackLabel;
+  LabelButton groupLabel;
+};

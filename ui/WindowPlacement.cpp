@@ -1,0 +1,54 @@
+#include "ui/WindowPlacement.h"
+
+namespace {
+bool isChild(HWND window) { return (GetWindowLongPtrA(window, GWL_STYLE) & WS_CHILD) != 0; }
+
+int clamp(int position, int size, LONG low, LONG high) {
+  if (position < low) return low;
+  if (position + size > high) return high - size;
+  return position;
+}
+}  // namespace
+
+void centerWindow(HWND window, HWND reference) {
+  const bool child = isChild(window);
+  if (!reference) reference = child ? GetParent(window) : GetWindow(window, GW_OWNER);
+
+  RECT bounds{};
+  RECT around{};
+  if (child) {
+    HWND parent = GetParent(window);
+    GetClientRect(parent, &bounds);
+    GetClientRect(reference, &around);
+    MapWindowPoints(reference, parent, reinterpret_cast<POINT*>(&around), 2);
+  } else {
+    if (reference && (!IsWindowVisible(reference) || IsIconic(reference))) reference = nullptr;
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &bounds, 0);
+    if (reference) {
+      GetWindowRect(reference, &around);
+    } else {
+      around = bounds;
+    }
+  }
+
+  RECT own{};
+  GetWindowRect(window, &own);
+  const int width = own.right - own.left;
+  const int height = own.bottom - own.top;
+  const int x = clamp((around.left + around.right) / 2 - width / 2, width, bounds.left, bounds.right);
+  const int y = clamp((around.top + around.bottom) / 2 - height / 2, height, bounds.top, bounds.bottom);
+  SetWindowPos(window, nullptr, x, y, -1, -1, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void resizeClientArea(HWND window, int width, int height) {
+  RECT client{};
+  GetClientRect(window, &client);
+  client.right = width;
+  client.bottom = height;
+  const DWORD style = static_cast<DWORD>(GetWindowLongPtrA(window, GWL_STYLE));
+  const DWORD exStyle = static_cast<DWORD>(GetWindowLongPtrA(window, GWL_EXSTYLE));
+  const BOOL hasMenu = !(style & WS_CHILD) && GetMenu(window) != nullptr;
+  AdjustWindowRectEx(&client, style, hasMenu, exStyle);
+  SetWindowPos(window, nullptr, 0, 0, client.right - client.left, client.bottom - client.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
