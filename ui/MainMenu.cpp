@@ -62,10 +62,10 @@ bool MainMenu::pointFor(HWND dialog, LPARAM request, POINT& point) {
   return PtInRect(&screenClient, point) != FALSE;
 }
 
-void MainMenu::show(HWND dialog, LPARAM request, const PlayerState& state, const std::string& excludedText) {
+void MainMenu::show(HINSTANCE instance, HWND dialog, LPARAM request, const PlayerState& state,
+                    const std::string& excludedText) {
   POINT point = {};
   if (!pointFor(dialog, request, point)) return;
-  const HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(dialog, GWLP_HINSTANCE));
   HMENU resource = load(instance, state, excludedText);
   if (resource == nullptr) return;
   TrackPopupMenu(GetSubMenu(resource, 0), TPM_LEFTBUTTON, point.x, point.y, 0, dialog, nullptr);

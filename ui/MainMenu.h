@@ -14,7 +14,8 @@ class MainMenu {
   // coordinates), or at the client area's top-left corner when it came from the
   // keyboard (both coordinates -1); nothing when the point lies outside the
   // client area. Returns when the menu closes.
-  static void show(HWND dialog, LPARAM request, const PlayerState& state, const std::string& excludedText);
+  static void show(HINSTANCE instance, HWND dialog, LPARAM request, const PlayerState& state,
+                   const std::string& excludedText);
 
   // The menu resource with the music root, the excluded-extension text and the
   // check marks of state filled in; its first pop-up is the menu shown. The
