@@ -156,8 +156,9 @@ class FocusWindow:
             yield raw.decode("ascii", "replace").strip()
 
     def hot_keys(self):
-        """The hot key identifiers it received, once it has ended."""
-        self.process.wait(30)
+        """The hot key identifiers it received so far; it ends here."""
+        time.sleep(0.5)
+        self.close()
         return [int(line.split()[1]) for line in self._lines() if line.startswith("hotkey")]
 
     def close(self):
