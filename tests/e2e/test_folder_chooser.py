@@ -20,15 +20,17 @@ def open_chooser(player, item_keys):
     dialog = wait_dialog()
     texts = [text for items in dialog["items"].values() for _, text in items]
     check(TITLE in texts, "the chooser does not ask %r: %r" % (TITLE, texts))
+    # A click into the folder tree gives the chooser the keyboard.
     x, y, w, h = dialog["rect"]
-    move_pointer(x + w // 2, y + 10)
+    move_pointer(x + w // 2, y + h // 2)
+    xdotool("click", "1")
     time.sleep(0.3)
     return dialog
 
 
 def test_the_folder_chooser_cancelled_changes_nothing_and_confirmed_sets_the_music_root():
     player = Player()
-    music = Music(player.folder, {"a.wav": [(440, 4.0)], "b.wav": 550})
+    music = Music(player.folder, {"a.wav": [(440, 15.0)], "b.wav": 550})
     new_root = Music(os.path.join(player.folder, "newroot"), {"n1.wav": 660, "n2.wav": 770, "g/g1.wav": 880})
     player.write_settings(settings_bytes(CurDir=music.windows()))
     with player:
@@ -44,6 +46,8 @@ def test_the_folder_chooser_cancelled_changes_nothing_and_confirmed_sets_the_mus
         check(player.label_texts() == ("デフォルト", "a.wav"), "cancelling changed the labels: %r"
               % (player.label_texts(),))
         check(player.play_button_state()[0] == "stop", "cancelling stopped playback")
+        player.click(ID["IDC_PLAY"])
+        check(wait_until(lambda: player.play_button_state()[0] == "play", 5), "playback did not stop")
 
         # "設定", then the new root chosen in the tree by keys and confirmed by Enter.
         open_chooser(player, ["Down", "Return"])

@@ -150,8 +150,8 @@ def test_choosing_main_menu_items_changes_the_state_the_saved_settings_and_what_
         check(len(heard) >= 6 and all(cycle[(cycle.index(a) + 1) % 3] == b for a, b in zip(heard, heard[1:])),
               "with repeat from the menu %r was heard, expected the three tracks going round" % heard)
 
-        player.click(ID["IDOK"])
-        check(player.wait_exit() == 1, "the exit button did not end the player with code 1")
+        player.command(ID["IDOK"])
+        check(player.wait_exit() == 1, "the exit command did not end the player with code 1")
     saved = saved_settings(player)
     for key, value in dict(changed, RepeartMode="1", OnePlay="0").items():
         check(saved.get(key) == value, "saved %s=%r, expected %r (%r)" % (key, saved.get(key), value, saved))
@@ -169,6 +169,8 @@ def open_label_menu(player, control_id):
 
 def check_label_menu_shows(player, control_id, names):
     label = open_label_menu(player, control_id)
+    # Off the menu, on the player's background, so that no item is lit.
+    move_pointer(label.x - 3, label.y + 3)
     shown = menus_pictures([[]], [1])
     xdotool("key", "Escape")
     check(wait_popups(0) is not None, "the menu did not close on Escape")
