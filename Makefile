@@ -45,5 +45,8 @@ memcheck: deps
 	@cmake --build $(PLAIN) -j $(JOBS) --target vexmoor_unit_tests
 	@valgrind --error-exitcode=1 --leak-check=full --errors-for-leak-kinds=definite -q $(PLAIN)/tests/unit/vexmoor_unit_tests --gtest_brief=1
 
+dist: windows
+	@tools/make-dist.sh $(BUILD)
+
 clean:
 	rm -rf $(BUILD) dist

@@ -2,8 +2,13 @@
 
 #include "app/Module.h"
 #include "settings/SettingsKeys.h"
+#include "ui/AboutDialog.h"
 #include "ui/DialogProcedure.h"
+#include "ui/DroppedFiles.h"
+#include "ui/FolderChooser.h"
 #include "ui/HexColor.h"
+#include "ui/ListMenu.h"
+#include "ui/MainMenu.h"
 #include "ui/Reflection.h"
 #include "ui/WindowPlacement.h"
 
@@ -46,6 +51,7 @@ LRESULT PlayerDialog::onInitDialog(const WindowMessage&) {
   const GraphNotifyTarget notifyTarget{reinterpret_cast<std::uintptr_t>(dialog), WM_GRAPHNOTIFY};
   player = std::make_unique<Player>(graph, *this, notifyTarget);
   player->startUp(settings_keys::fileName, *this);
+  mediaKeys.registerFor(dialog);
   return TRUE;
 }
 
@@ -125,6 +131,7 @@ void PlayerDialog::onExit(const WindowMessage& m) {
   if (!player) return;
   const int exitCode = m.commandId();
   player->shutDown(settings_keys::fileName, [this, exitCode] {
+    mediaKeys.release();
     layered.release();
     DestroyWindow(dialog);
     PostQuitMessage(exitCode);
@@ -189,3 +196,85 @@ void PlayerDialog::setPlayButtonEnabled(bool enabled) { EnableWindow(control(IDC
 void PlayerDialog::setTrackLabelText(const std::string& text) { SetWindowTextA(control(IDC_TRACK_MENU), text.c_str()); }
 
 void PlayerDialog::setGroupLabelText(const std::string& text) { SetWindowTextA(control(IDC_GROUP_MENU), text.c_str()); }
+
+void PlayerDialog::onAbout(const WindowMessage&) { AboutDialog::run(Module::instance()); }
+
+void PlayerDialog::onChooseFolder(const WindowMessage&) {
+  if (!player) return;
+  if (const std::optional<std::string> root = FolderChooser::choose()) player->buildGroupList(*root);
+}
+
+void PlayerDialog::onGroupMenu(const WindowMessage&) {
+  if (!player) return;
+  std::vector<std::string> entries{loadString(IDS_DEFAULT_GROUP_ITEM)};
+  player->setPopupKind(PopupKind::Group);
+  const GroupList& groups = player->state().groupList;
+  entries.insert(entries.end(), groups.begin(), groups.end());
+  ListMenu::showOver(dialog, control(IDC_GROUP_MENU), entries);
+}
+
+void PlayerDialog::onTrackMenu(const WindowMessage&) {
+  if (!player) return;
+  player->setPopupKind(PopupKind::Track);
+  ListMenu::showOver(dialog, control(IDC_TRACK_MENU), player->state().trackList);
+}
+
+void PlayerDialog::onDynamicCommand(const WindowMessage& m) {
+  if (!player) return;
+  const std::size_t position = m.commandId() - ID_DYNAMIC_FIRST;
+  switch (player->state().popupKind) {
+    case PopupKind::Group:
+      player->chooseGroup(position);
+      break;
+    case PopupKind::Track:
+      player->chooseTrack(position);
+      break;
+    case PopupKind::None:
+      break;
+  }
+}
+
+LRESULT PlayerDialog::onContextMenu(const WindowMessage& m) {
+  if (player) MainMenu::show(Module::instance(), dialog, m.lParam, player->state(), player->joinExcludedExts());
+  return 0;
+}
+
+LRESULT PlayerDialog::onDropFiles(const WindowMessage& m) {
+  const std::vector<std::string> paths = DroppedFiles::take(reinterpret_cast<HDROP>(m.wParam));
+  if (player) player->playDropped(paths);
+  return 0;
+}
+
+LRESULT PlayerDialog::onHotKey(const WindowMessage& m) {
+  runMediaCommand(MediaKeys::fromHotKey(m.wParam));
+  return 0;
+}
+
+bool PlayerDialog::onAppCommand(const WindowMessage& m, LRESULT& result) {
+  if (m.id != WM_APPCOMMAND) return false;
+  const MediaCommand command = MediaKeys::fromAppCommand(m.lParam);
+  if (command == MediaCommand::None) return false;
+  runMediaCommand(command);
+  result = TRUE;
+  return true;
+}
+
+void PlayerDialog::runMediaCommand(MediaCommand command) {
+  if (!player) return;
+  switch (command) {
+    case MediaCommand::PlayPause:
+      player->onPlay();
+      break;
+    case MediaCommand::NextTrack:
+      player->onNext();
+      break;
+    case MediaCommand::PreviousTrack:
+      player->onPrev();
+      break;
+    case MediaCommand::Stop:
+      player->stopPlayback();
+      break;
+    case MediaCommand::None:
+      break;
+  }
+}

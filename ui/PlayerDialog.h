@@ -15,6 +15,7 @@
 #include "resources/resource.h"
 #include "ui/LabelButton.h"
 #include "ui/LayeredWindow.h"
+#include "ui/MediaKeys.h"
 #include "ui/MessageMap.h"
 #include "ui/PlayerPictures.h"
 #include "ui/SkinButton.h"
@@ -35,18 +36,26 @@ class PlayerDialog final : public PlayerDisplay,
     using Map = MessageMap<PlayerDialog>;
     static const Map map{
         Map::message(WM_INITDIALOG, &PlayerDialog::onInitDialog),
+        Map::command(ID_APP_ABOUT, &PlayerDialog::onAbout),
         Map::command(IDOK, &PlayerDialog::onExit),
         Map::command(ID_ORDER_RANDOM, &PlayerDialog::forwardToPlayer<&Player::onOrderRandom>),
         Map::click(IDC_PLAY, &PlayerDialog::forwardToPlayer<&Player::onPlay>),
         Map::click(IDC_CUE, &PlayerDialog::forwardToPlayer<&Player::onCue>),
         Map::click(IDC_NEXT, &PlayerDialog::forwardToPlayer<&Player::onNext>),
         Map::command(ID_REPEAT, &PlayerDialog::forwardToPlayer<&Player::onRepeat>),
+        Map::command(ID_FOLDER_CURRENT, &PlayerDialog::onChooseFolder),
         Map::click(IDC_PREV, &PlayerDialog::forwardToPlayer<&Player::onPrev>),
+        Map::click(IDC_TRACK_MENU, &PlayerDialog::onTrackMenu),
+        Map::click(IDC_GROUP_MENU, &PlayerDialog::onGroupMenu),
+        Map::message(WM_CONTEXTMENU, &PlayerDialog::onContextMenu),
+        Map::message(WM_DROPFILES, &PlayerDialog::onDropFiles),
         Map::message(WM_GRAPHNOTIFY, &PlayerDialog::onGraphNotify),
         Map::message(WM_LBUTTONDOWN, &PlayerDialog::onBackgroundPressed),
         Map::anyMessage(&PlayerDialog::reflectToControl),
         Map::message(WM_PAINT, &PlayerDialog::onPaint),
         Map::command(ID_TOPMOST, &PlayerDialog::onTopMost),
+        Map::commandRange(ID_DYNAMIC_FIRST, ID_DYNAMIC_LAST, &PlayerDialog::onDynamicCommand),
+        Map::command(ID_FOLDER_SETTINGS, &PlayerDialog::onChooseFolder),
         Map::command(ID_ORDER_REVERSE, &PlayerDialog::forwardToPlayer<&Player::onOrderReverse>),
         Map::command(ID_ORDER_NAME, &PlayerDialog::forwardToPlayer<&Player::onOrderName>),
         Map::command(ID_ORDER_CREATED, &PlayerDialog::forwardToPlayer<&Player::onOrderCreated>),
@@ -54,6 +63,8 @@ class PlayerDialog final : public PlayerDisplay,
         Map::command(ID_TRANSPARENT, &PlayerDialog::onTransparent),
         Map::command(ID_ONE_PLAY, &PlayerDialog::forwardToPlayer<&Player::onOnePlay>),
         Map::message(WM_ENDSESSION, &PlayerDialog::onEndSession),
+        Map::message(WM_HOTKEY, &PlayerDialog::onHotKey),
+        Map::anyMessage(&PlayerDialog::onAppCommand),
     };
     return map;
   }
@@ -103,6 +114,21 @@ class PlayerDialog final : public PlayerDisplay,
   void onTransparent(const WindowMessage& m);
   LRESULT onEndSession(const WindowMessage& m);
 
+  // Menus, dropped files, the folder chooser and the About box.
+  void onAbout(const WindowMessage& m);
+  void onChooseFolder(const WindowMessage& m);
+  void onTrackMenu(const WindowMessage& m);
+  void onGroupMenu(const WindowMessage& m);
+  LRESULT onContextMenu(const WindowMessage& m);
+  LRESULT onDropFiles(const WindowMessage& m);
+  void onDynamicCommand(const WindowMessage& m);
+
+  // The media keys: hot keys while another program has the focus, application
+  // commands while the player has it.
+  LRESULT onHotKey(const WindowMessage& m);
+  bool onAppCommand(const WindowMessage& m, LRESULT& result);
+  void runMediaCommand(MediaCommand command);
+
   void setIcons();
   void bindSkinButtons(HIMAGELIST exitImages, HIMAGELIST nextImages, HIMAGELIST cueImages,
                        HIMAGELIST prevImages);
@@ -124,4 +150,5 @@ class PlayerDialog final : public PlayerDisplay,
   SkinButton prevButton;
   LabelButton trackLabel;
   LabelButton groupLabel;
+  MediaKeys mediaKeys;
 };

@@ -1,0 +1,81 @@
+"""The folder chooser from both items of "フォルダ設定": cancelled, nothing
+changes and playback goes on; confirmed on a folder, its groups replace the
+old ones and its first track is loaded, stopped."""
+import os
+import time
+
+from companion import listing, wait_dialog, wait_no_dialog, wait_popups
+from harness import (ID, Music, Player, capture_clear, captured_tones, check, move_pointer, park_pointer,
+                     settings_bytes, wait_until, xdotool)
+
+TITLE = "音楽ファイルのあるフォルダを選択してください"
+
+
+def open_chooser(player, item_keys):
+    window = player.state().window
+    move_pointer(window.x + 3, window.y + 20)
+    xdotool("click", "3")
+    check(wait_popups(1), "no menu opened")
+    xdotool("key", "--delay", "80", "Down", "Right", *item_keys)
+    dialog = wait_dialog()
+    texts = [text for items in dialog["items"].values() for _, text in items]
+    check(TITLE in texts, "the chooser does not ask %r: %r" % (TITLE, texts))
+    # A click into the folder tree gives the chooser the keyboard.
+    x, y, w, h = dialog["rect"]
+    move_pointer(x + w // 2, y + h // 2)
+    xdotool("click", "1")
+    time.sleep(0.3)
+    return dialog
+
+
+def test_the_folder_chooser_cancelled_changes_nothing_and_confirmed_sets_the_music_root():
+    player = Player()
+    music = Music(player.folder, {"a.wav": [(440, 15.0)], "b.wav": 550})
+    new_root = Music(os.path.join(player.folder, "newroot"), {"n1.wav": 660, "n2.wav": 770, "g/g1.wav": 880})
+    player.write_settings(settings_bytes(CurDir=music.windows()))
+    with player:
+        capture_clear()
+        player.click(ID["IDC_PLAY"])
+        check(wait_until(lambda: captured_tones([440]) == [440], 10), "the first track did not start")
+
+        # The item that shows the music root, then cancelled by Escape.
+        open_chooser(player, ["Return"])
+        xdotool("key", "Escape")
+        check(wait_no_dialog(), "Escape did not close the chooser")
+        park_pointer()
+        check(player.label_texts() == ("デフォルト", "a.wav"), "cancelling changed the labels: %r"
+              % (player.label_texts(),))
+        check(player.play_button_state()[0] == "stop", "cancelling stopped playback")
+        player.click(ID["IDC_PLAY"])
+        check(wait_until(lambda: player.play_button_state()[0] == "play", 5), "playback did not stop")
+
+        # "設定", then the new root chosen in the tree by keys and confirmed by Enter.
+        open_chooser(player, ["Down", "Return"])
+        xdotool("key", "Home")
+        parts = [p for p in new_root.root.split("/") if p]
+        xdotool("type", "--delay", "60", "/")
+        for part in parts:
+            xdotool("key", "Right")
+            time.sleep(0.4)
+            xdotool("type", "--delay", "60", part)
+            time.sleep(0.4)
+        xdotool("key", "Return")
+        check(wait_no_dialog(), "Enter did not close the chooser")
+        park_pointer()
+        check(wait_until(lambda: player.label_texts() == ("デフォルト", "n1.wav"), 5),
+              "after choosing %s the labels are %r" % (new_root.root, player.label_texts()))
+        check(wait_until(lambda: player.play_button_state()[0] == "play", 5), "the new root's track is not stopped")
+        # The new root's sub-folder is its first group.
+        label = player.state().rect(ID["IDC_GROUP_MENU"])
+        move_pointer(*label.centre())
+        xdotool("click", "1")
+        check(wait_popups(1), "the group menu did not open")
+        xdotool("key", "--delay", "60", "Down", "Down", "Return")
+        check(wait_until(lambda: player.label_texts() == ("g", "g1.wav"), 5),
+              "the new root's group menu gave %r" % (player.label_texts(),))
+        saved = player.read_settings().decode("cp932")
+        check(saved.startswith("CurDir=" + music.windows() + "\n"), "the chooser wrote the settings: %r" % saved)
+        player.click(ID["IDOK"])
+        check(player.wait_exit() == 1, "the exit button did not end the player")
+    saved = player.read_settings().decode("cp932")
+    check(saved.startswith("CurDir=" + new_root.windows() + "\n"), "the exit saved %r" % saved)

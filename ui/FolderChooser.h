@@ -1,0 +1,11 @@
+#pragma once
+// The shell's folder browser, asked for a new music root.
+#include <optional>
+#include <string>
+
+class FolderChooser {
+ public:
+  // Runs the browser modally, owned by the active window. Nothing when the user
+  // cancels or confirms an item that is no folder of the file system.
+  static std::optional<std::string> choose();
+};
