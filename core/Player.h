@@ -11,6 +11,7 @@
 #include "core/PlayerDisplay.h"
 #include "core/PlayerState.h"
 #include "core/ShuffleGenerator.h"
+#include "library/TrackOrder.h"
 
 // The window's own steps of the start-up, called at their place in it.
 class StartUpWindowSteps {
@@ -77,6 +78,11 @@ class Player {
   void openTrack(const std::string& path);
   void startPlayback();
   void loadPlaylist(const std::string& path);
+  // Tries the queue from its front until a track loads; the tried entries leave it.
+  bool openFirstLoadable();
+  // Queues the TrackList from the saved track on and loads it, stopped.
+  void resume(const std::string& target);
+  TrackOrder trackOrder() const;
 
   PlayerState state_;
   MediaGraph& graph_;

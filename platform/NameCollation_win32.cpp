@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <climits>
 #include <vector>
 
 // Upper-cased with the invariant table, the one the case-blind ordinal

@@ -1,6 +1,6 @@
-#!/usr/bin/env bash
-# Runs the native benchmarks (build/plain) and the scan timing under Wine
-# (build/win), then prints each figure beside its baseline from the same run.
+# Runs every benchmark program of the plain build, then the library's scan
+# timing under Wine (build/win); each figure beside its baseline from the same
+# run.  tools/run-bench.sh BUILD
 set -u -o pipefail
 build=$(cd "${1:-build}" && pwd)
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -8,10 +8,17 @@ logs="$build/logs"
 mkdir -p "$logs"
 status=0
 
-echo "== native (Google Benchmark, fastest of 5 repetitions)"
-json="$logs/bench.json"
-if "$build/plain/tests/bench/vexmoor_bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
-     --benchmark_out="$json" --benchmark_out_format=json >"$logs/bench.txt" 2>&1; then
+for bench in "$build"/plain/tests/bench/*_bench; do
+  [ -x "$bench" ] || continue
+  [ "$(basename "$bench")" = library_bench ] && continue
+  echo "== $(basename "$bench")"
+  "$bench" || status=1
+done
+
+echo "== library_bench (fastest of 5 repetitions)"
+json="$logs/library_bench.json"
+if "$build/plain/tests/bench/library_bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
+     --benchmark_out="$json" --benchmark_out_format=json >"$logs/library_bench.txt" 2>&1; then
   python3 - "$json" <<'PY'
 import json, sys
 runs = {}
@@ -36,11 +43,11 @@ print(f"playlist/1M lines ({load['file_MB']:.1f} MB): read+split {load['real_tim
       f"{load['peak_per_file_byte']:.2f}x the file size")
 PY
 else
-  echo "native benchmarks failed, see $logs/bench.txt"; tail -20 "$logs/bench.txt"; status=1
+  echo "library_bench failed, see $logs/library_bench.txt"; tail -20 "$logs/library_bench.txt"; status=1
 fi
 
-echo "== Wine (fastest of 5 rounds)"
-timing="$build/win/tests/bench/vexmoor_scan_timing.exe"
+echo "== scan_timing under Wine (fastest of 5 rounds)"
+timing="$build/win/tests/bench/win/scan_timing.exe"
 if [ -f "$timing" ]; then
   . "$root/tools/wine-env.sh" "$build"
   folder=$(mktemp -d "$build/wine-scan.XXXXXX")
@@ -61,4 +68,3 @@ for line in sys.stdin.buffer:
 else
   echo "$timing is missing: run make windows first"; status=1
 fi
-exit $status

@@ -25,5 +25,8 @@ if [ ! -f "$WINEPREFIX/.vexmoor-ready" ]; then
   wineserver -w
   touch "$WINEPREFIX/.vexmoor-ready"
 fi
-# A warm server keeps every later start of a test program fast.
-wineserver -p >/dev/null 2>&1 || true
+# A warm server keeps every later start of a test program fast. Starting the
+# prefix's services here, on /dev/null, keeps them from inheriting (and holding
+# open) the output of whichever test program would otherwise start them.
+wineserver -p >/dev/null 2>&1 </dev/null || true
+wine wineboot >/dev/null 2>&1 </dev/null || true

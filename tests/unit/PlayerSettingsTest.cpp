@@ -140,3 +140,32 @@ TEST(PlayerSettings, ALockedFileReadsAsDefaultsAndIsNotOverwritten) {
 }
 
 }  // namespace
+
+namespace {
+
+// Whatever the file holds, a read and a save give the eleven lines in order.
+TEST(PlayerSettings, GarbageAndHugeFilesStillSaveElevenCanonicalLines) {
+  std::string garbage;
+  unsigned state = 12345;
+  for (int i = 0; i < 200000; ++i) {
+    state = state * 1103515245u + 12345u;
+    garbage += static_cast<char>(state >> 24);
+  }
+  std::string huge = "RandomMode=1\nCurDir=" + std::string(50 * 1024 * 1024, 'x') + "\nTopMode=0\n";
+  std::string nulInside = std::string("TopMode=0\nRandomMode=1\0\nOnePlay=1\n", 35);
+  for (const std::string* contents : {&garbage, &huge, &nulInside}) {
+    TestFolder folder;
+    std::string written = roundTrip(folder, contents);
+    std::size_t lines = 0;
+    for (char c : written) lines += c == '\n';
+    EXPECT_EQ(lines, 11u);
+    EXPECT_EQ(written.compare(0, 7, "CurDir="), 0);
+    EXPECT_NE(written.find("\nLastFile="), std::string::npos);
+  }
+  TestFolder folder;
+  EXPECT_NE(roundTrip(folder, &huge).find("\nRandomMode=1\n"), std::string::npos);
+  EXPECT_NE(roundTrip(folder, &nulInside).find("\nTopMode=0\n"), std::string::npos);
+  EXPECT_NE(roundTrip(folder, &nulInside).find("\nOnePlay=0\n"), std::string::npos);
+}
+
+}  // namespace

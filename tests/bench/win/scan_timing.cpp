@@ -1,8 +1,8 @@
 // The scan of 100,000 files in every order against the bare enumeration of the
 // same folder (FindFirstFileA and FindNextFileA, nothing kept), measured in one
 // run, each figure the fastest of several rounds taken in turn.
-//   vexmoor_scan_timing --list   prints "write<TAB>access<TAB>name" for every file
-//   vexmoor_scan_timing FOLDER   times the scans of FOLDER, filled from that list
+//   scan_timing --list   prints "write<TAB>access<TAB>name" for every file
+//   scan_timing FOLDER   times the scans of FOLDER, filled from that list
 // Making 100,000 files through Windows calls in one folder takes Wine a
 // quarter of an hour (every new name is looked up case-blind across the
 // folder), so the runner makes them from the list directly on the disk.
@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "BenchData.h"
+#include "tests/bench/BenchData.h"
 #include "library/TrackScanner.h"
 
 namespace {
@@ -52,7 +52,7 @@ double millisecondsOf(const std::function<std::size_t()>& step) {
 
 int main(int argc, char** argv) {
   if (argc != 2) {
-    std::fprintf(stderr, "usage: vexmoor_scan_timing --list | FOLDER\n");
+    std::fprintf(stderr, "usage: scan_timing --list | FOLDER\n");
     return 2;
   }
   if (std::string(argv[1]) == "--list") {

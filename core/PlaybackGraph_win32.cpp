@@ -1,0 +1,107 @@
+#include "core/PlaybackGraph_win32.h"
+
+#include <windows.h>
+#include <dshow.h>
+
+#include <string>
+
+namespace {
+
+template <typename Interface>
+void releaseReference(Interface*& reference) {
+  if (!reference) return;
+  reference->Release();
+  reference = nullptr;
+}
+
+std::wstring toWide(const std::string& path) {
+  int length = MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, nullptr, 0);
+  if (length <= 0) return std::wstring();
+  std::wstring wide(static_cast<std::size_t>(length), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, &wide[0], length);
+  wide.resize(static_cast<std::size_t>(length - 1));
+  return wide;
+}
+
+}  // namespace
+
+// A stream that broke or was aborted has ended as surely as one that played out:
+// the player moves on instead of showing "playing" over silence.
+bool PlaybackGraph::endsStream(long eventCode) {
+  return eventCode == EC_COMPLETE || eventCode == EC_ERRORABORT || eventCode == EC_USERABORT ||
+         eventCode == EC_STREAM_ERROR_STOPPED;
+}
+
+PlaybackGraph::PlaybackGraph() { CoInitialize(nullptr); }
+
+PlaybackGraph::~PlaybackGraph() {
+  release();
+  CoUninitialize();
+}
+
+void PlaybackGraph::create(const GraphNotifyTarget& target) {
+  release();
+  if (FAILED(CoCreateInstance(CLSID_FilterGraph, nullptr, CLSCTX_INPROC_SERVER, IID_IGraphBuilder,
+                              reinterpret_cast<void**>(&graphBuilder_)))) {
+    graphBuilder_ = nullptr;
+    return;
+  }
+  if (FAILED(graphBuilder_->QueryInterface(IID_IMediaControl, reinterpret_cast<void**>(&mediaControl_)))) {
+    mediaControl_ = nullptr;
+  }
+  if (SUCCEEDED(graphBuilder_->QueryInterface(IID_IMediaEventEx, reinterpret_cast<void**>(&mediaEvent_)))) {
+    mediaEvent_->SetNotifyWindow(static_cast<OAHWND>(target.window), static_cast<long>(target.message), 0);
+  } else {
+    mediaEvent_ = nullptr;
+  }
+  if (FAILED(graphBuilder_->QueryInterface(IID_IMediaSeeking, reinterpret_cast<void**>(&mediaSeeking_)))) {
+    mediaSeeking_ = nullptr;
+  }
+}
+
+void PlaybackGraph::release() {
+  releaseReference(mediaSeeking_);
+  releaseReference(mediaControl_);
+  releaseReference(mediaEvent_);
+  releaseReference(graphBuilder_);
+}
+
+bool PlaybackGraph::renderFile(const std::string& path) {
+  if (!graphBuilder_) return false;
+  std::wstring wide = toWide(path);
+  return SUCCEEDED(graphBuilder_->RenderFile(wide.c_str(), nullptr));
+}
+
+void PlaybackGraph::run() {
+  if (mediaControl_) mediaControl_->Run();
+}
+
+void PlaybackGraph::stop() {
+  if (mediaControl_) mediaControl_->Stop();
+}
+
+void PlaybackGraph::rewind() {
+  if (!mediaSeeking_) return;
+  LONGLONG start = 0;
+  mediaSeeking_->SetPositions(&start, AM_SEEKING_AbsolutePositioning, nullptr, AM_SEEKING_NoPositioning);
+}
+
+bool PlaybackGraph::atEnd() {
+  if (!mediaSeeking_) return false;
+  LONGLONG current = 0;
+  LONGLONG stopPosition = 0;
+  if (FAILED(mediaSeeking_->GetPositions(&current, &stopPosition))) return false;
+  return current == stopPosition;
+}
+
+bool PlaybackGraph::takeCompletion() {
+  if (!mediaEvent_) return false;
+  long eventCode = 0;
+  LONG_PTR first = 0;
+  LONG_PTR second = 0;
+  while (SUCCEEDED(mediaEvent_->GetEvent(&eventCode, &first, &second, 0))) {
+    mediaEvent_->FreeEventParams(eventCode, first, second);
+    if (endsStream(eventCode)) return true;
+  }
+  return false;
+}

@@ -1,0 +1,37 @@
+#pragma once
+// The DirectShow filter graph of one loaded track, behind MediaGraph. COM is
+// initialised for the object's life; an empty reference makes every call that
+// needs it do nothing.
+#include "core/MediaGraph.h"
+
+struct IGraphBuilder;
+struct IMediaControl;
+struct IMediaEventEx;
+struct IMediaSeeking;
+
+class PlaybackGraph : public MediaGraph {
+ public:
+  PlaybackGraph();
+  ~PlaybackGraph() override;
+  PlaybackGraph(const PlaybackGraph&) = delete;
+  PlaybackGraph& operator=(const PlaybackGraph&) = delete;
+
+  void create(const GraphNotifyTarget& target) override;
+  void release() override;
+  bool renderFile(const std::string& path) override;
+  void run() override;
+  void stop() override;
+  void rewind() override;
+  bool atEnd() override;
+  // Takes events up to the first one that ends the stream (endsStream).
+  bool takeCompletion() override;
+
+  // An end of stream, and the errors and aborts that end a stream early.
+  static bool endsStream(long eventCode);
+
+ private:
+  IGraphBuilder* graphBuilder_ = nullptr;
+  IMediaControl* mediaControl_ = nullptr;
+  IMediaEventEx* mediaEvent_ = nullptr;
+  IMediaSeeking* mediaSeeking_ = nullptr;
+};

@@ -1,0 +1,280 @@
+#include "core/Player.h"
+
+#include <utility>
+
+#include "core/PlayerSettings.h"
+#include "core/TrackPath.h"
+#include "library/GroupEnumeration.h"
+#include "library/PlaylistReader.h"
+#include "library/TrackScanner.h"
+#include "settings/ExcludedExtensions.h"
+#include "settings/SettingsFile.h"
+
+namespace {
+
+// "デフォルト" in code page 932: the group label of the music root itself.
+constexpr const char* defaultGroupLabel = "\x83\x66\x83\x74\x83\x48\x83\x8B\x83\x67";
+constexpr const char* playlistExtension = "m3u";
+
+void shuffleWith(ShuffleGenerator& generator, std::vector<std::string>& list) {
+  const std::size_t count = list.size();
+  for (std::size_t i = 0; i < count; ++i) {
+    std::size_t j = generator.draw() % count;
+    if (j != i) std::swap(list[i], list[j]);
+  }
+}
+
+}  // namespace
+
+Player::Player(MediaGraph& graph, PlayerDisplay& display, GraphNotifyTarget notifyTarget,
+               ShuffleGenerator& generator)
+    : graph_(graph), display_(display), notifyTarget_(notifyTarget), generator_(generator) {}
+
+// Session.
+
+void Player::startUp(const std::string& settingsName, StartUpWindowSteps& window) {
+  SettingsFile settings;
+  settings.open(settingsName, false);
+  const SavedSession session = readSettings(settings, state_);
+  state_.trackLoaded = false;
+  state_.playing = false;
+  window.prepareWindow();
+  graph_.create(notifyTarget_);
+  setExcludedExtensions(state_, session.extList.empty() ? excluded_extensions::defaultText
+                                                        : session.extList);
+  buildGroupList(state_.curDir);
+  if (!session.savedGroup.empty() && !state_.curDir.empty()) {
+    selectGroup(session.savedGroup);
+  } else {
+    selectGroup(std::string());
+  }
+  if (!session.resumeTarget.empty()) resume(session.resumeTarget);
+  window.applyTopMost();
+  settings.close();
+}
+
+void Player::resume(const std::string& target) {
+  if (state_.randomMode != 0) shuffleTracks();
+  const TrackList& tracks = state_.trackList;
+  for (std::size_t i = 0; i < tracks.size(); ++i) {
+    if (tracks[i] == target) {
+      state_.playQueue.assign(tracks.begin() + static_cast<std::ptrdiff_t>(i), tracks.end());
+      advance(false, false);
+      return;
+    }
+  }
+}
+
+void Player::shutDown(const std::string& settingsName, const std::function<void()>& closeWindow) {
+  SettingsFile settings;
+  settings.open(settingsName, true);
+  writeSettings(state_, settings);
+  if (closeWindow) closeWindow();
+  settings.close();
+}
+
+void Player::saveSettings(const std::string& settingsName) {
+  shutDown(settingsName, std::function<void()>());
+}
+
+// Loading and playing one track.
+
+void Player::openTrack(const std::string& path) {
+  graph_.release();
+  graph_.create(notifyTarget_);
+  if (!graph_.renderFile(track_path::resolveAgainstRoot(path, state_.curDir))) {
+    display_.setPlayButtonEnabled(false);
+    state_.trackLoaded = false;
+    return;
+  }
+  state_.trackLoaded = true;
+  state_.previousFile = std::move(state_.lastFile);
+  state_.lastFile = path;
+  display_.setTrackLabelText(track_path::fileName(path));
+  display_.setPlayButtonEnabled(true);
+}
+
+void Player::startPlayback() {
+  if (!state_.trackLoaded) return;
+  if (graph_.atEnd()) graph_.rewind();
+  graph_.run();
+  display_.setPlayButtonFace(PlayButtonFace::Stop);
+  state_.playing = true;
+}
+
+void Player::stopPlayback() {
+  if (state_.trackLoaded) graph_.stop();
+  display_.setPlayButtonFace(PlayButtonFace::Play);
+  state_.playing = false;
+}
+
+// The queue.
+
+bool Player::openFirstLoadable() {
+  // Entries are tried from the front; the tried ones leave the queue in one
+  // step, so a long run of unplayable paths costs one pass over the queue.
+  PlayQueue& queue = state_.playQueue;
+  std::size_t tried = 0;
+  bool found = false;
+  while (tried < queue.size() && !found) {
+    openTrack(queue[tried]);
+    ++tried;
+    found = state_.trackLoaded;
+  }
+  queue.erase(queue.begin(), queue.begin() + static_cast<std::ptrdiff_t>(tried));
+  return found;
+}
+
+void Player::advance(bool play, bool refill) {
+  bool found = openFirstLoadable();
+  if (!found && (state_.repeatMode == 1 || refill)) {
+    if (state_.randomMode != 0) shuffleTracks();
+    state_.playQueue = state_.trackList;
+    found = openFirstLoadable();
+  }
+  if (found && play) {
+    startPlayback();
+  } else {
+    stopPlayback();
+  }
+}
+
+void Player::shuffleTracks() { shuffleWith(generator_, state_.trackList); }
+
+// Transport.
+
+void Player::onPlay() {
+  if (state_.playing) {
+    stopPlayback();
+  } else {
+    startPlayback();
+  }
+}
+
+void Player::onCue() { graph_.rewind(); }
+
+void Player::onNext() { advance(state_.playing, true); }
+
+void Player::onPrev() {
+  const TrackList& tracks = state_.trackList;
+  if (state_.previousFile.empty() || tracks.empty()) return;
+  std::size_t current = tracks.size();
+  for (std::size_t i = 0; i < tracks.size(); ++i) {
+    if (tracks[i] == state_.lastFile) current = i;
+  }
+  if (current == tracks.size()) return;
+  if (current == 0) {
+    state_.playQueue.assign(1, tracks.back());
+  } else {
+    state_.playQueue.assign(tracks.begin() + static_cast<std::ptrdiff_t>(current - 1), tracks.end());
+  }
+  advance(state_.playing, false);
+}
+
+void Player::onGraphNotify() {
+  if (!graph_.takeCompletion()) return;
+  if (!state_.onePlay) {
+    advance(true, false);
+  } else if (state_.repeatMode != 0) {
+    graph_.rewind();
+  } else {
+    stopPlayback();
+  }
+}
+
+// Options.
+
+void Player::onOrderRandom() {
+  if (state_.randomMode != 0) {
+    state_.randomMode = 0;
+    return;
+  }
+  state_.randomMode = 1;
+  shuffleTracks();
+}
+
+void Player::onRepeat() { state_.repeatMode = state_.repeatMode == 1 ? 0 : 1; }
+void Player::onOnePlay() { state_.onePlay = !state_.onePlay; }
+void Player::onOrderName() { state_.sortMethod = 0; }
+void Player::onOrderCreated() { state_.sortMethod = 1; }
+void Player::onOrderAccessed() { state_.sortMethod = 2; }
+void Player::onOrderReverse() { state_.sortReverse = !state_.sortReverse; }
+void Player::toggleTopMost() { state_.topMost = !state_.topMost; }
+void Player::toggleTransparent() { state_.transparent = !state_.transparent; }
+
+std::string Player::joinExcludedExts() const { return ::joinExcludedExts(state_); }
+
+// Groups and tracks.
+
+void Player::buildGroupList(const std::string& root) {
+  if (!root.empty()) {
+    state_.groupList = enumerateGroups(root);
+    state_.curDir = root;
+  }
+  selectGroup(std::string());
+}
+
+void Player::selectGroup(const std::string& name) {
+  // The name may be one of the lists' own entries; keep it apart from them.
+  const std::string group = name;
+  if (group.empty()) {
+    state_.subDir.clear();
+    display_.setGroupLabelText(defaultGroupLabel);
+    state_.trackList = scanTracks(state_.curDir, state_.excludedExts, trackOrder());
+  } else {
+    state_.subDir = group;
+    display_.setGroupLabelText(group);
+    const std::string path = track_path::join(state_.curDir, group);
+    if (fileExtension(group) == playlistExtension) {
+      loadPlaylist(path);
+    } else {
+      state_.trackList = scanTracks(path, state_.excludedExts, trackOrder());
+    }
+  }
+  if (state_.randomMode != 0) shuffleTracks();
+  state_.playQueue = state_.trackList;
+  advance(false, false);
+}
+
+void Player::loadPlaylist(const std::string& path) {
+  ::loadPlaylist(path, trackOrder(),
+                 [this](std::vector<std::string>& lines) { shuffleWith(generator_, lines); },
+                 state_.trackList);
+}
+
+TrackOrder Player::trackOrder() const {
+  TrackOrder order;
+  order.randomMode = state_.randomMode;
+  order.sortMethod = state_.sortMethod;
+  order.sortReverse = state_.sortReverse;
+  return order;
+}
+
+void Player::setPopupKind(PopupKind kind) { state_.popupKind = kind; }
+
+void Player::chooseGroup(std::size_t position) {
+  if (position == 0) {
+    selectGroup(std::string());
+  } else if (position - 1 < state_.groupList.size()) {
+    selectGroup(state_.groupList[position - 1]);
+  }
+}
+
+void Player::chooseTrack(std::size_t position) {
+  const TrackList& tracks = state_.trackList;
+  if (position >= tracks.size()) return;
+  state_.playQueue.assign(tracks.begin() + static_cast<std::ptrdiff_t>(position), tracks.end());
+  advance(true, false);
+}
+
+void Player::playDropped(const std::vector<std::string>& paths) {
+  if (paths.empty()) return;
+  PlayQueue oldQueue = std::move(state_.playQueue);
+  const std::string current = state_.trackLoaded ? state_.lastFile : std::string();
+  state_.playQueue = paths;
+  const bool queuedNext = !oldQueue.empty() && oldQueue.front() == current;
+  if (!current.empty() && !queuedNext) state_.playQueue.push_back(current);
+  state_.playQueue.insert(state_.playQueue.end(), std::make_move_iterator(oldQueue.begin()),
+                          std::make_move_iterator(oldQueue.end()));
+  advance(true, false);
+}

@@ -1,0 +1,54 @@
+#pragma once
+// A scripted media graph: the test names the paths that render and says when
+// the loaded track reaches its end; every call is logged.
+#include <set>
+#include <string>
+#include <vector>
+
+#include "core/MediaGraph.h"
+
+class FakeGraph : public MediaGraph {
+ public:
+  enum class Position { Start, Middle, End };
+
+  void create(const GraphNotifyTarget& target) override;
+  void release() override;
+  bool renderFile(const std::string& path) override;
+  void run() override;
+  void stop() override;
+  void rewind() override;
+  bool atEnd() override;
+  bool takeCompletion() override;
+
+  // Script.
+  void makeRenderable(const std::string& path) { renderable_.insert(path); }
+  // The running track plays to its end and queues its completion.
+  void playToEnd();
+  // The running track plays on into its middle.
+  void playSome();
+  // An event that is not a completion (takeCompletion drains it and says no).
+  void queueOtherEvent() { events_.push_back(false); }
+
+  // What the graph holds now.
+  bool exists() const { return exists_; }
+  const std::string& rendered() const { return rendered_; }
+  bool running() const { return running_; }
+  Position position() const { return position_; }
+  const GraphNotifyTarget& target() const { return target_; }
+
+  // Every path handed to renderFile, in order, and the full call log.
+  const std::vector<std::string>& renderAttempts() const { return renderAttempts_; }
+  const std::vector<std::string>& calls() const { return calls_; }
+  void clearLog();
+
+ private:
+  std::set<std::string> renderable_;
+  std::vector<bool> events_;  // true for a completion
+  bool exists_ = false;
+  std::string rendered_;
+  bool running_ = false;
+  Position position_ = Position::Start;
+  GraphNotifyTarget target_;
+  std::vector<std::string> renderAttempts_;
+  std::vector<std::string> calls_;
+};
