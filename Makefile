@@ -35,7 +35,7 @@ run: windows
 fuzz: fuzz-build
 	@tools/run-fuzz.sh $(FUZZ) 60
 
-bench: deps
+bench: deps windows
 	@cmake -S . -B $(PLAIN) -DVEXMOOR_BENCH=ON -DCMAKE_BUILD_TYPE=Release >/dev/null
 	@cmake --build $(PLAIN) -j $(JOBS)
 	@tools/run-bench.sh $(BUILD)

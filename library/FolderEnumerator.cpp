@@ -43,7 +43,11 @@ void FolderEnumerator::close() {
 
 const std::string& FolderEnumerator::fileName() const { return found_ ? search_.entry().name : noName; }
 
-std::string FolderEnumerator::filePath() const { return pathPrefix_ + fileName(); }
+std::string FolderEnumerator::filePath() const {
+  std::string path;
+  path.reserve(pathPrefix_.size() + fileName().size());
+  return path.append(pathPrefix_).append(fileName());
+}
 
 bool FolderEnumerator::isDirectory() const {
   return found_ && (search_.entry().attributes & FolderEntry::folderFlag) != 0;

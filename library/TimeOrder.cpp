@@ -1,63 +1,54 @@
 #include "library/TimeOrder.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <numeric>
 #include <utility>
 
-namespace {
-
-// A tournament over the positions still to be placed: every node holds the
-// winner of its range, the greatest time and, among equal times, the last
-// position, which is the one the selection rule picks.
-class SelectionTree {
- public:
-  explicit SelectionTree(const std::vector<FileTime>& times) : times_(times) {
-    while (leaves_ < times.size()) leaves_ *= 2;
-    nodes_.assign(2 * leaves_, none);
-    for (std::size_t i = 0; i < times.size(); ++i) nodes_[leaves_ + i] = i;
-    for (std::size_t node = leaves_ - 1; node > 0; --node) nodes_[node] = winner(node);
-  }
-
-  std::size_t best() const { return nodes_[1]; }
-  void remove(std::size_t position) { set(position, none); }
-  // The time at position has changed.
-  void refresh(std::size_t position) { set(position, position); }
-
- private:
-  static constexpr std::size_t none = static_cast<std::size_t>(-1);
-
-  std::size_t winner(std::size_t node) const {
-    const std::size_t left = nodes_[2 * node];
-    const std::size_t right = nodes_[2 * node + 1];
-    if (left == none) return right;
-    if (right == none) return left;
-    return times_[left] > times_[right] ? left : right;
-  }
-
-  void set(std::size_t position, std::size_t value) {
-    std::size_t node = leaves_ + position;
-    nodes_[node] = value;
-    for (node /= 2; node > 0; node /= 2) nodes_[node] = winner(node);
-  }
-
-  const std::vector<FileTime>& times_;
-  std::size_t leaves_ = 1;
-  std::vector<std::size_t> nodes_;
-};
-
-}  // namespace
-
+// The selection rule, step by step, puts at position j the last remaining file
+// with the greatest time and moves the file that stood at j into its place.
+// So the files come out time by time, newest first, and while one time is
+// being placed its files' positions only ever lose their smallest (the file at
+// j was one of them: it moves to the last one, which stays theirs) or their
+// largest (another file moved into it). Kept sorted, they are a double-ended
+// queue: each step costs nothing, and the cost is in sorting the times.
 std::vector<std::size_t> newestFirst(std::vector<FileTime> times) {
-  std::vector<std::size_t> order(times.size());
-  std::iota(order.begin(), order.end(), std::size_t{0});
-  if (times.size() < 2) return order;
-  SelectionTree tree(times);
-  for (std::size_t j = 0; j + 1 < times.size(); ++j) {
-    const std::size_t chosen = tree.best();
-    // The file at j takes the chosen one's place, time and all.
-    times[chosen] = times[j];
-    std::swap(order[j], order[chosen]);
-    tree.remove(j);
-    if (chosen != j) tree.refresh(chosen);
+  const std::size_t count = times.size();
+  std::vector<std::size_t> fileAt(count);
+  std::iota(fileAt.begin(), fileAt.end(), std::size_t{0});
+  if (count < 2) return fileAt;
+  std::vector<std::size_t> positionOf = fileAt;
+
+  std::vector<std::pair<FileTime, std::uint32_t>> byTime(count);
+  for (std::size_t i = 0; i < count; ++i) byTime[i] = {times[i], static_cast<std::uint32_t>(i)};
+  std::sort(byTime.begin(), byTime.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+
+  std::vector<std::size_t> positions;
+  std::size_t j = 0;
+  for (std::size_t first = 0; first < count;) {
+    std::size_t end = first + 1;
+    while (end < count && byTime[end].first == byTime[first].first) ++end;
+    positions.clear();
+    for (std::size_t k = first; k < end; ++k) positions.push_back(positionOf[byTime[k].second]);
+    std::sort(positions.begin(), positions.end());
+    std::size_t front = 0;
+    std::size_t back = positions.size();
+    while (front < back) {
+      const std::size_t chosen = positions[back - 1];
+      const std::size_t placed = fileAt[chosen];
+      const std::size_t moved = fileAt[j];
+      fileAt[j] = placed;
+      positionOf[placed] = j;
+      fileAt[chosen] = moved;
+      positionOf[moved] = chosen;
+      if (positions[front] == j) {
+        ++front;
+      } else {
+        --back;
+      }
+      ++j;
+    }
+    first = end;
   }
-  return order;
+  return fileAt;
 }

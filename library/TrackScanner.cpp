@@ -10,7 +10,12 @@
 
 namespace {
 
-bool isExcluded(const std::string& extension, const std::vector<std::string>& excludedExts) {
+std::string_view extensionOf(const std::string& name) {
+  std::size_t dot = ansi::findLast(name, '.');
+  return dot == ansi::npos ? std::string_view() : std::string_view(name).substr(dot + 1);
+}
+
+bool isExcluded(std::string_view extension, const std::vector<std::string>& excludedExts) {
   return std::find(excludedExts.begin(), excludedExts.end(), extension) != excludedExts.end();
 }
 
@@ -38,7 +43,7 @@ FoundFiles findFiles(const std::string& folder, const std::vector<std::string>& 
   for (bool more = files.open(pattern); more; more = files.next()) {
     if (files.isDirectory()) continue;
     const std::string& name = files.fileName();
-    if (isExcluded(fileExtension(name), excludedExts)) continue;
+    if (isExcluded(extensionOf(name), excludedExts)) continue;
     found.paths.push_back(files.filePath());
     found.nameLengths.push_back(name.size());
     if (timeMethod == 0) continue;
@@ -55,10 +60,7 @@ FoundFiles findFiles(const std::string& folder, const std::vector<std::string>& 
 
 }  // namespace
 
-std::string fileExtension(const std::string& name) {
-  std::size_t dot = ansi::findLast(name, '.');
-  return dot == ansi::npos ? std::string() : name.substr(dot + 1);
-}
+std::string fileExtension(const std::string& name) { return std::string(extensionOf(name)); }
 
 std::vector<std::string> scanTracks(const std::string& folder, const std::vector<std::string>& excludedExts,
                                     const TrackOrder& order) {

@@ -3,7 +3,10 @@
 namespace ansi {
 
 std::size_t characterLength(const char* text, std::size_t size, std::size_t pos) {
-  if (pos + 1 < size && isLeadByte(static_cast<unsigned char>(text[pos])) &&
+  const unsigned char byte = static_cast<unsigned char>(text[pos]);
+  // No double-byte code page has a lead byte below 0x81: ASCII needs no look-up.
+  if (byte < 0x80) return 1;
+  if (pos + 1 < size && isLeadByte(byte) &&
       static_cast<unsigned char>(text[pos + 1]) >= 0x40) {
     return 2;
   }

@@ -14,6 +14,8 @@
 struct FolderSearch::Handle {
   DIR* dir = nullptr;
   std::string namePattern;
+  // "*" and "*.*" take every name, dotless ones included, as on Windows.
+  bool takesEveryName = false;
 };
 
 namespace {
@@ -35,12 +37,11 @@ std::size_t characterAt(const std::string& text, std::size_t pos) {
   return ansi::characterLength(text.data(), text.size(), pos);
 }
 
-// "*" stands for any run of characters and "?" for one whole character; "*"
-// and "*.*" take every name, dotless ones included, as on Windows.
+// "*" stands for any run of characters and "?" for one whole character.
 bool matchesFrom(const std::string& pattern, std::size_t at, const std::string& name, std::size_t from) {
   while (at < pattern.size()) {
     if (pattern[at] == '*') {
-      ++at;
+      while (at < pattern.size() && pattern[at] == '*') ++at;
       for (std::size_t rest = from;; rest += characterAt(name, rest)) {
         if (matchesFrom(pattern, at, name, rest)) return true;
         if (rest >= name.size()) return false;
@@ -57,10 +58,6 @@ bool matchesFrom(const std::string& pattern, std::size_t at, const std::string& 
   return from == name.size();
 }
 
-bool matches(const std::string& pattern, const std::string& name) {
-  if (pattern == "*" || pattern == "*.*") return true;
-  return matchesFrom(pattern, 0, name, 0);
-}
 
 }  // namespace
 
@@ -74,6 +71,7 @@ bool FolderSearch::start(const std::string& pattern) {
   std::string folder = cut == ansi::npos ? "." : pattern.substr(0, cut);
   if (folder.empty()) folder = "/";
   handle_->namePattern = cut == ansi::npos ? pattern : pattern.substr(cut + 1);
+  handle_->takesEveryName = handle_->namePattern == "*" || handle_->namePattern == "*.*";
   handle_->dir = opendir(toPosixPath(folder).c_str());
   if (!handle_->dir) return false;
   if (advance()) return true;
@@ -85,7 +83,7 @@ bool FolderSearch::advance() {
   if (!handle_->dir) return false;
   while (dirent* found = readdir(handle_->dir)) {
     entry_.name = found->d_name;
-    if (!matches(handle_->namePattern, entry_.name)) continue;
+    if (!handle_->takesEveryName && !matchesFrom(handle_->namePattern, 0, entry_.name, 0)) continue;
     struct stat info;
     int folder = dirfd(handle_->dir);
     // A link that leads nowhere is still an entry; one that vanished is not.

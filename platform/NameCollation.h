@@ -5,4 +5,5 @@
 #include <string>
 #include <string_view>
 
-std::u16string caseBlindKey(std::string_view name);
+// Appends the key of name to keys, so that many keys can share one buffer.
+void appendCaseBlindKey(std::string_view name, std::u16string& keys);

@@ -68,18 +68,15 @@ class Cp932UpperTable {
 
 }  // namespace
 
-std::u16string caseBlindKey(std::string_view name) {
+void appendCaseBlindKey(std::string_view name, std::u16string& keys) {
   static const Cp932UpperTable table;
-  std::u16string key;
-  key.reserve(name.size());
   std::size_t pos = 0;
   while (pos < name.size()) {
     const std::size_t length = ansi::characterLength(name.data(), name.size(), pos);
     const unsigned char first = static_cast<unsigned char>(name[pos]);
     // A lead byte standing alone has no entry of its own and stays unmappable.
-    key.push_back(length == 2 ? table[first * 256u + static_cast<unsigned char>(name[pos + 1])]
-                              : table[first]);
+    keys.push_back(length == 2 ? table[first * 256u + static_cast<unsigned char>(name[pos + 1])]
+                               : table[first]);
     pos += length;
   }
-  return key;
 }
