@@ -68,3 +68,17 @@ for line in sys.stdin.buffer:
 else
   echo "$timing is missing: run make windows first"; status=1
 fi
+
+echo "== graph timings under Wine (completion to next track, advance over unplayable entries)"
+graph_bench="$build/win/tests/win/vexmoor_graph_bench.exe"
+if [ -f "$graph_bench" ]; then
+  . "$root/tools/wine-env.sh" "$build"
+  wine "$graph_bench" 60 1000 >"$logs/graph_bench.txt" 2>&1 </dev/null
+  tr -d '\r' <"$logs/graph_bench.txt"
+else
+  echo "$graph_bench is missing: run make windows first"; status=1
+fi
+
+echo "== footprint of the running player under Wine"
+"$root/tools/run-footprint.sh" "$build" "${VEXMOOR_FOOTPRINT_SECONDS:-60}" || status=1
+exit $status

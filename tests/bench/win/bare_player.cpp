@@ -1,5 +1,6 @@
 // The baseline for the player's cost while playing: one DirectShow graph that
 // renders and runs a file, with a visible window receiving its notifications.
+//   bare_player [--stopped] FILE
 #include <windows.h>
 #include <dshow.h>
 
@@ -34,12 +35,17 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
   builder->QueryInterface(IID_IMediaControl, reinterpret_cast<void**>(&control));
   builder->QueryInterface(IID_IMediaEventEx, reinterpret_cast<void**>(&events));
   events->SetNotifyWindow(reinterpret_cast<OAHWND>(window), graphNotify, 0);
+  // "--stopped" first: render the file and leave the graph stopped, as the
+  // player stands after start-up.
   std::string file = commandLine;
+  const std::string stoppedOption = "\"--stopped\" ";
+  const bool stopped = file.compare(0, stoppedOption.size(), stoppedOption) == 0;
+  if (stopped) file = file.substr(stoppedOption.size());
   if (file.size() >= 2 && file.front() == '"' && file.back() == '"') file = file.substr(1, file.size() - 2);
   WCHAR path[MAX_PATH];
   MultiByteToWideChar(CP_ACP, 0, file.c_str(), -1, path, MAX_PATH);
   if (FAILED(builder->RenderFile(path, nullptr))) return 1;
-  control->Run();
+  if (!stopped) control->Run();
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) {
     if (message.message == graphNotify) {
