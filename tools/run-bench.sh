@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # Runs every benchmark program of the plain build, then the library's scan
 # timing under Wine (build/win); each figure beside its baseline from the same
 # run.  tools/run-bench.sh BUILD

@@ -14,11 +14,7 @@ const TrackOrder fileOrder;
 const Lines previous = {"C:\\kept\\a.mp3", "C:\\kept\\b.mp3"};
 
 TrackOrder orderOf(std::int32_t randomMode, std::int32_t sortMethod, bool sortReverse) {
-  TrackOrder order;
-  order.randomMode = randomMode;
-  order.sortMethod = sortMethod;
-  order.sortReverse = sortReverse;
-  return order;
+  return TrackOrder{randomMode, sortMethod, sortReverse};
 }
 
 // Stands in for the player's shuffle: it reverses and counts its calls.

@@ -13,11 +13,7 @@ const std::string so = "\x83\x5C";   // "ソ": its trail byte is the byte of "\\
 const std::string hyo = "\x95\x5C";  // "表"
 
 TrackOrder orderOf(std::int32_t randomMode, std::int32_t sortMethod, bool sortReverse) {
-  TrackOrder order;
-  order.randomMode = randomMode;
-  order.sortMethod = sortMethod;
-  order.sortReverse = sortReverse;
-  return order;
+  return TrackOrder{randomMode, sortMethod, sortReverse};
 }
 
 const TrackOrder byName = orderOf(0, 0, false);
