@@ -43,10 +43,11 @@ bench: deps windows
 memcheck: deps
 	@cmake -S . -B $(PLAIN) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 	@cmake --build $(PLAIN) -j $(JOBS) --target vexmoor_unit_tests
-	@valgrind --error-exitcode=1 --leak-check=full --errors-for-leak-kinds=definite -q $(PLAIN)/tests/unit/vexmoor_unit_tests --gtest_brief=1
+	@VEXMOOR_READONLY_FOLDER=$$(tools/readonly-folder.sh $(BUILD)) valgrind --error-exitcode=1 --leak-check=full --errors-for-leak-kinds=definite -q $(PLAIN)/tests/unit/vexmoor_unit_tests --gtest_brief=1
 
 dist: windows
 	@tools/make-dist.sh $(BUILD)
 
 clean:
+	-chattr -i $(BUILD)/readonly 2>/dev/null
 	rm -rf $(BUILD) dist

@@ -32,11 +32,7 @@ gtest_tier() {
 }
 
 # A folder in which nothing can be created or changed, even by root.
-readonly_folder="$build/readonly"
-chattr -i "$readonly_folder" 2>/dev/null
-rm -rf "$readonly_folder"; mkdir -p "$readonly_folder"
-printf 'CurDir=kept\n' >"$readonly_folder/tovik.def"
-chattr +i "$readonly_folder" || echo "chattr +i failed: the read-only folder tests will fail" >&2
+readonly_folder=$("$root/tools/readonly-folder.sh" "$build")
 trap 'chattr -i "$readonly_folder" 2>/dev/null' EXIT
 
 echo "== unit-native"
