@@ -56,6 +56,9 @@ def test_the_folder_chooser_cancelled_changes_nothing_and_confirmed_sets_the_mus
         xdotool("key", "Home")
         parts = [p for p in new_root.root.split("/") if p]
         xdotool("type", "--delay", "60", "/")
+        # The tree's type-ahead joins letters typed in quick succession: every
+        # part waits as long after the one before it.
+        time.sleep(0.4)
         for part in parts:
             xdotool("key", "Right")
             time.sleep(0.4)
