@@ -164,13 +164,16 @@ def open_label_menu(player, control_id):
     check(popups, "the menu of label %d did not open" % control_id)
     check(popups[0][:2] == (label.x, label.y),
           "the menu opened at %r, expected the label's corner %r" % (popups[0][:2], (label.x, label.y)))
+    # The menu opens under the pointer, which lights the item there; the pointer
+    # on the menu's border, between no items, puts that out, and stays over the
+    # menu so that the keys reach it (leaving the menu keeps the lit item lit).
+    move_pointer(label.x + 1, label.y + 1)
+    time.sleep(0.2)
     return label
 
 
 def check_label_menu_shows(player, control_id, names):
     label = open_label_menu(player, control_id)
-    # Off the menu, on the player's background, so that no item is lit.
-    move_pointer(label.x - 3, label.y + 3)
     shown = menus_pictures([[]], [1])
     xdotool("key", "Escape")
     check(wait_popups(0) is not None, "the menu did not close on Escape")
