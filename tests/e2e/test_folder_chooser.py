@@ -2,6 +2,8 @@
 changes and playback goes on; confirmed on a folder, its groups replace the
 old ones and its first track is loaded, stopped."""
 import os
+import shutil
+import tempfile
 import time
 
 from companion import listing, wait_dialog, wait_no_dialog, wait_popups
@@ -29,9 +31,19 @@ def open_chooser(player, item_keys):
 
 
 def test_the_folder_chooser_cancelled_changes_nothing_and_confirmed_sets_the_music_root():
+    # The new root lies two levels below the file system's root, whatever folder
+    # the tests run in, so the tree is walked through short lists of folders.
+    top = tempfile.mkdtemp(prefix="vexmoor-chooser-", dir="/")
+    try:
+        chooser_session(top)
+    finally:
+        shutil.rmtree(top, ignore_errors=True)
+
+
+def chooser_session(top):
     player = Player()
     music = Music(player.folder, {"a.wav": [(440, 15.0)], "b.wav": 550})
-    new_root = Music(os.path.join(player.folder, "newroot"), {"n1.wav": 660, "n2.wav": 770, "g/g1.wav": 880})
+    new_root = Music(top, {"n1.wav": 660, "n2.wav": 770, "g/g1.wav": 880})
     player.write_settings(settings_bytes(CurDir=music.windows()))
     with player:
         player.click(ID["IDC_PLAY"])
@@ -61,7 +73,7 @@ def test_the_folder_chooser_cancelled_changes_nothing_and_confirmed_sets_the_mus
         time.sleep(0.4)
         for part in parts:
             xdotool("key", "Right")
-            time.sleep(0.4)
+            time.sleep(1.0)
             xdotool("type", "--delay", "60", part)
             time.sleep(0.4)
         xdotool("key", "Return")
