@@ -24,27 +24,10 @@
 #include <string>
 #include <vector>
 
+#include "RemoteText.h"
 #include "resources/resource.h"
 
 namespace {
-
-std::string fromHex(const std::string& hex) {
-  std::string bytes;
-  for (std::size_t i = 0; i + 1 < hex.size(); i += 2) {
-    bytes += static_cast<char>(std::strtoul(hex.substr(i, 2).c_str(), nullptr, 16));
-  }
-  return bytes;
-}
-
-std::string toHex(const std::string& bytes) {
-  static const char digits[] = "0123456789abcdef";
-  std::string out;
-  for (unsigned char c : bytes) {
-    out += digits[c >> 4];
-    out += digits[c & 15];
-  }
-  return out;
-}
 
 LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_HOTKEY) {
@@ -114,21 +97,11 @@ bool isPlayerWindow(HWND window) {
          GetDlgItem(window, IDC_TRACK_MENU);
 }
 
-std::string text(HWND window) {
-  char buffer[1024] = {};
-  DWORD_PTR copied = 0;
-  if (!SendMessageTimeoutA(window, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG,
-                           3000, &copied)) {
-    return {};
-  }
-  return std::string(buffer, copied);
-}
-
 BOOL CALLBACK printItem(HWND child, LPARAM) {
   RECT bounds = {};
   GetWindowRect(child, &bounds);
   std::printf("item %d %ld %ld %ld %ld %s\n", GetDlgCtrlID(child), bounds.left, bounds.top,
-              bounds.right - bounds.left, bounds.bottom - bounds.top, toHex(text(child)).c_str());
+              bounds.right - bounds.left, bounds.bottom - bounds.top, toHex(windowText(child)).c_str());
   return TRUE;
 }
 

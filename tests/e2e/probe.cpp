@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "RemoteText.h"
 #include "resources/resource.h"
 
 namespace {
@@ -61,26 +62,6 @@ HWND playerWindow() {
   return found.empty() ? nullptr : found.front();
 }
 
-std::string hex(const std::string& bytes) {
-  static const char digits[] = "0123456789abcdef";
-  std::string out;
-  for (unsigned char c : bytes) {
-    out += digits[c >> 4];
-    out += digits[c & 15];
-  }
-  return out;
-}
-
-std::string controlText(HWND control) {
-  char text[2048] = {};
-  DWORD_PTR copied = 0;
-  if (!SendMessageTimeoutA(control, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
-                           3000, &copied)) {
-    return {};
-  }
-  return std::string(text, copied);
-}
-
 void printRect(const char* key, const RECT& r) {
   std::printf("%s %ld %ld %ld %ld\n", key, r.left, r.top, r.right - r.left, r.bottom - r.top);
 }
@@ -118,7 +99,7 @@ int printState() {
     RECT r{};
     GetWindowRect(control, &r);
     std::printf("control %d %ld %ld %ld %ld %d %s\n", id, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                IsWindowEnabled(control) ? 1 : 0, hex(controlText(control)).c_str());
+                IsWindowEnabled(control) ? 1 : 0, toHex(windowText(control)).c_str());
   }
   return 0;
 }
