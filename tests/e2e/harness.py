@@ -312,16 +312,17 @@ def _goertzel_power(block, frequency, rate):
 
 def captured_tones(frequencies, rate=12000, block_seconds=0.02, shortest_seconds=0.06):
     """The order in which the tones of the given pitches were heard, each run of
-    one pitch once; fragments shorter than 60 ms are ignored."""
+    one pitch once; fragments shorter than 60 ms are ignored. Silence is skipped:
+    the capture device takes sound faster than it plays, so the driver pads one
+    track's sound with stretches of silence, and those must not split it up."""
     samples = _captured_samples()
     size = int(rate * block_seconds)
     runs = []
     for start in range(0, len(samples) - size + 1, size):
         block = samples[start:start + size]
         if max(block) < 0.02 and -min(block) < 0.02:
-            label = None
-        else:
-            label = max(frequencies, key=lambda f: _goertzel_power(block, f, rate))
+            continue
+        label = max(frequencies, key=lambda f: _goertzel_power(block, f, rate))
         if runs and runs[-1][0] == label:
             runs[-1][1] += 1
         else:
@@ -329,17 +330,17 @@ def captured_tones(frequencies, rate=12000, block_seconds=0.02, shortest_seconds
     shortest = math.ceil(shortest_seconds / block_seconds)
     heard = []
     for label, count in runs:
-        if label is not None and count >= shortest and (not heard or heard[-1] != label):
+        if count >= shortest and (not heard or heard[-1] != label):
             heard.append(label)
     return heard
 
 
-def wait_for_tones(frequencies, expected, timeout):
+def wait_for_tones(frequencies, expected, timeout, shortest_seconds=0.06):
     """Waits until the capture holds exactly the expected order; returns what was heard."""
     heard = []
 
     def arrived():
-        heard[:] = captured_tones(frequencies)
+        heard[:] = captured_tones(frequencies, shortest_seconds=shortest_seconds)
         return heard == expected or len(heard) > len(expected)
 
     wait_until(arrived, timeout, interval=0.3)
@@ -483,3 +484,4 @@ class DesktopHolder:
         self.process.kill()
         self.process.wait()
         return False
+
