@@ -110,29 +110,56 @@ void Player::stopPlayback() {
 
 // The queue.
 
-bool Player::openFirstLoadable() {
+Player::SearchResult Player::openFirstLoadable() {
   // Entries are tried from the front; the tried ones leave the queue in one
   // step, so a long run of unplayable paths costs one pass over the queue.
   PlayQueue& queue = state_.playQueue;
+  const auto sliceEnd = std::chrono::steady_clock::now() + slice_;
   std::size_t tried = 0;
-  bool found = false;
-  while (tried < queue.size() && !found) {
+  SearchResult result = SearchResult::exhausted;
+  while (tried < queue.size()) {
     openTrack(queue[tried]);
     ++tried;
-    found = state_.trackLoaded;
+    if (state_.trackLoaded) {
+      result = SearchResult::found;
+      break;
+    }
+    if (sliced_ && tried < queue.size() && std::chrono::steady_clock::now() >= sliceEnd) {
+      result = SearchResult::sliceOver;
+      break;
+    }
   }
   queue.erase(queue.begin(), queue.begin() + static_cast<std::ptrdiff_t>(tried));
-  return found;
+  return result;
 }
 
 void Player::advance(bool play, bool refill) {
-  bool found = openFirstLoadable();
-  if (!found && (state_.repeatMode == 1 || refill)) {
+  // A new advance takes over from one still under way: its caller has set the queue.
+  search_ = QueueSearch{true, play, refill, false};
+  searchQueue();
+}
+
+void Player::setAdvanceSlice(std::chrono::milliseconds slice) {
+  sliced_ = true;
+  slice_ = slice;
+}
+
+void Player::continueAdvance() {
+  if (search_.active) searchQueue();
+}
+
+void Player::searchQueue() {
+  SearchResult result = openFirstLoadable();
+  if (result == SearchResult::exhausted && !search_.refilled &&
+      (state_.repeatMode == 1 || search_.mayRefill)) {
+    search_.refilled = true;
     if (state_.randomMode != 0) shuffleTracks();
     state_.playQueue = state_.trackList;
-    found = openFirstLoadable();
+    result = openFirstLoadable();
   }
-  if (found && play) {
+  if (result == SearchResult::sliceOver) return;
+  search_.active = false;
+  if (result == SearchResult::found && search_.play) {
     startPlayback();
   } else {
     stopPlayback();
@@ -143,7 +170,15 @@ void Player::shuffleTracks() { shuffleWith(generator_, state_.trackList); }
 
 // Transport.
 
+bool Player::wantsToPlay() const { return search_.active ? search_.play : state_.playing; }
+
 void Player::onPlay() {
+  if (search_.active) {
+    // Nothing is loaded yet: the press decides whether the track found plays.
+    search_.play = !search_.play;
+    display_.setPlayButtonFace(search_.play ? PlayButtonFace::Stop : PlayButtonFace::Play);
+    return;
+  }
   if (state_.playing) {
     stopPlayback();
   } else {
@@ -153,7 +188,7 @@ void Player::onPlay() {
 
 void Player::onCue() { graph_.rewind(); }
 
-void Player::onNext() { advance(state_.playing, true); }
+void Player::onNext() { advance(wantsToPlay(), true); }
 
 void Player::onPrev() {
   const TrackList& tracks = state_.trackList;
@@ -168,7 +203,7 @@ void Player::onPrev() {
   } else {
     state_.playQueue.assign(tracks.begin() + static_cast<std::ptrdiff_t>(current - 1), tracks.end());
   }
-  advance(state_.playing, false);
+  advance(wantsToPlay(), false);
 }
 
 void Player::onGraphNotify() {

@@ -2,6 +2,7 @@
 // The player: its state, the rules by which the next track is chosen, groups,
 // and the start-up and shut-down of a session. It shows its state only
 // through PlayerDisplay and plays only through MediaGraph.
+#include <chrono>
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -74,12 +75,25 @@ class Player {
   void advance(bool play, bool refill);
   void shuffleTracks();
 
+  // With a slice set, a search of the queue that has run that long with
+  // entries left stops and goes on at the next continueAdvance(), so that a
+  // window answers its user between the slices of a long run of unplayable
+  // files. Without one, advance searches to its end at once.
+  void setAdvanceSlice(std::chrono::milliseconds slice);
+  bool advancing() const { return search_.active; }
+  void continueAdvance();
+
  private:
   void openTrack(const std::string& path);
   void startPlayback();
   void loadPlaylist(const std::string& path);
-  // Tries the queue from its front until a track loads; the tried entries leave it.
-  bool openFirstLoadable();
+  enum class SearchResult { found, exhausted, sliceOver };
+  // Tries the queue from its front until a track loads, the queue is used up
+  // or the slice is over; the tried entries leave it.
+  SearchResult openFirstLoadable();
+  void searchQueue();
+  // Playing, or about to play the track a search under way will find.
+  bool wantsToPlay() const;
   // Queues the TrackList from the saved track on and loads it, stopped.
   void resume(const std::string& target);
   TrackOrder trackOrder() const;
@@ -89,4 +103,16 @@ class Player {
   PlayerDisplay& display_;
   GraphNotifyTarget notifyTarget_;
   ShuffleGenerator& generator_;
+
+  // The advance under way: what it does once a track loads, and whether it may
+  // still start a new pass over the TrackList.
+  struct QueueSearch {
+    bool active = false;
+    bool play = false;
+    bool mayRefill = false;
+    bool refilled = false;
+  };
+  QueueSearch search_;
+  bool sliced_ = false;
+  std::chrono::milliseconds slice_{0};
 };

@@ -13,6 +13,10 @@
 #include "ui/WindowPlacement.h"
 
 namespace {
+// Long enough for a few tries of unplayable files, short enough that a click
+// between two slices is answered at once.
+constexpr std::chrono::milliseconds advanceSlice{30};
+
 std::string loadString(UINT id) {
   char text[256];
   const int length = LoadStringA(Module::instance(), id, text, sizeof text);
@@ -50,9 +54,18 @@ LRESULT PlayerDialog::onInitDialog(const WindowMessage&) {
   }
   const GraphNotifyTarget notifyTarget{reinterpret_cast<std::uintptr_t>(dialog), WM_GRAPHNOTIFY};
   player = std::make_unique<Player>(graph, *this, notifyTarget);
+  player->setAdvanceSlice(advanceSlice);
   player->startUp(settings_keys::fileName, *this);
   mediaKeys.registerFor(dialog);
   return TRUE;
+}
+
+void PlayerDialog::onIdle() {
+  if (!player || !player->advancing()) return;
+  player->continueAdvance();
+  // The loop runs its idle handlers again only after a message; input that
+  // came during the slice is taken first.
+  if (player->advancing()) PostMessageA(dialog, WM_NULL, 0, 0);
 }
 
 void PlayerDialog::setIcons() {

@@ -93,8 +93,9 @@ class PlayerDialog final : public PlayerDisplay,
 
   // MessageFilter: keyboard navigation of the dialog.
   bool preTranslate(MSG& message) override;
-  // IdleHandler: the window has no work to put off until the queue is empty.
-  void onIdle() override {}
+  // IdleHandler: a long search for a playable track goes on here, one slice at
+  // a time, so that what the user does is handled between the slices.
+  void onIdle() override;
 
   void applyTopMost(bool on);
 

@@ -273,3 +273,75 @@ TEST(PlayerQueue, OptionCommandsChangeOnlyTheirMembers) {
 }
 
 }  // namespace
+
+namespace {
+
+// Continues a sliced search until it is over; the number of slices it took.
+int finishSearch(PlayerHarness& h) {
+  int slices = 0;
+  while (h.player.advancing() && slices < 100) {
+    h.player.continueAdvance();
+    ++slices;
+  }
+  return slices;
+}
+
+TEST(PlayerQueue, ASlicedSearchTriesEachEntryOnceAndEndsAsAWholeSearchWould) {
+  PlayerHarness h;
+  h.track("a");
+  h.brokenTrack("b");
+  h.brokenTrack("c");
+  h.brokenTrack("d");
+  h.track("e");
+  h.player.setAdvanceSlice(std::chrono::milliseconds(0));
+  h.chooseRoot();
+  EXPECT_FALSE(h.player.advancing());
+  h.player.onPlay();
+  h.graph.clearLog();
+
+  // The end of a: one try per slice, and the track that loads still plays.
+  h.endTrack();
+  EXPECT_TRUE(h.player.advancing());
+  EXPECT_EQ(h.attemptNames(), (Names{"b"}));
+  EXPECT_FALSE(h.display.enabled());
+  EXPECT_EQ(finishSearch(h), 3);
+  EXPECT_EQ(h.attemptNames(), (Names{"b", "c", "d", "e"}));
+  EXPECT_TRUE(h.state().playing);
+  EXPECT_EQ(h.name(h.state().lastFile), "e");
+
+  // Stop during a search: the track it finds stays stopped.
+  h.player.chooseTrack(1);
+  EXPECT_TRUE(h.player.advancing());
+  h.player.onPlay();
+  finishSearch(h);
+  EXPECT_EQ(h.name(h.state().lastFile), "e");
+  EXPECT_FALSE(h.state().playing);
+  EXPECT_EQ(h.display.face(), PlayButtonFace::Play);
+
+  // A new advance takes over: next during the search starts from its own queue.
+  h.graph.clearLog();
+  h.player.chooseTrack(1);
+  h.player.onNext();
+  EXPECT_EQ(h.attemptNames(), (Names{"b", "c"}));
+  finishSearch(h);
+  EXPECT_EQ(h.attemptNames(), (Names{"b", "c", "d", "e"}));
+  EXPECT_TRUE(h.state().playing);
+  h.player.continueAdvance();
+  EXPECT_EQ(h.attemptNames().size(), 4u);
+}
+
+TEST(PlayerQueue, ASlicedSearchOfNothingLoadableRefillsOnceAndEndsStopped) {
+  PlayerHarness h;
+  h.brokenTrack("a");
+  h.brokenTrack("b");
+  h.player.setAdvanceSlice(std::chrono::milliseconds(0));
+  h.player.onRepeat();
+  h.chooseRoot();
+  finishSearch(h);
+  EXPECT_EQ(h.attemptNames(), (Names{"a", "b", "a", "b"}));
+  EXPECT_FALSE(h.state().trackLoaded);
+  EXPECT_FALSE(h.state().playing);
+  EXPECT_TRUE(h.state().playQueue.empty());
+}
+
+}  // namespace
