@@ -45,6 +45,10 @@ memcheck: deps
 	@cmake --build $(PLAIN) -j $(JOBS) --target vexmoor_unit_tests
 	@VEXMOOR_READONLY_FOLDER=$$(tools/readonly-folder.sh $(BUILD)) valgrind --error-exitcode=1 --leak-check=full --errors-for-leak-kinds=definite -q $(PLAIN)/tests/unit/vexmoor_unit_tests --gtest_brief=1
 
+# The long versions of the e2e soak and of the folder of unplayable files.
+soak: windows
+	@VEXMOOR_SOAK=1 tests/e2e/run.sh $(BUILD) test_soak test_a_folder_of_unplayable
+
 dist: windows
 	@tools/make-dist.sh $(BUILD)
 

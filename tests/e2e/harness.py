@@ -381,7 +381,8 @@ class Player:
             windows_before = 0
             capture_clear()
         park_pointer()
-        self.log = open(os.path.join(self.folder, "wine.log"), "wb")
+        # Beside the folder, not in it: a test may make the folder read-only.
+        self.log = tempfile.NamedTemporaryFile(dir=SCRATCH, prefix="wine-", suffix=".log", delete=False)
         self.process = subprocess.Popen(["wine", EXE] + list(arguments), cwd=self.folder, stdout=self.log,
                                         stderr=subprocess.STDOUT)
         code, _ = probe("wait", 30)
@@ -466,6 +467,12 @@ class Player:
         return None, None
 
 
+def exit_by_button(player):
+    player.click(ID["IDOK"])
+    code = player.wait_exit()
+    check(code == 1, "the exit button ended the player with code %r, expected 1" % code)
+
+
 PLAY_FACE = read_bitmap("play.bmp")
 STOP_FACE = read_bitmap("stop.bmp")
 
@@ -485,3 +492,23 @@ class DesktopHolder:
         self.process.wait()
         return False
 
+
+class FileLock:
+    """Another Windows program holding a file open unshared."""
+
+    def __init__(self, path):
+        self.path = path
+
+    def __enter__(self):
+        self.output = tempfile.NamedTemporaryFile(dir=SCRATCH, prefix="lock-")
+        self.process = subprocess.Popen(["wine", PROBE, "lock", windows_path(self.path)], stdin=subprocess.DEVNULL,
+                                        stdout=self.output, stderr=subprocess.DEVNULL)
+        check(wait_until(lambda: os.path.getsize(self.output.name) > 0 or self.process.poll() is not None, 15)
+              and self.process.poll() is None, "%s could not be locked" % self.path)
+        return self
+
+    def __exit__(self, *exc):
+        self.process.kill()
+        self.process.wait()
+        self.output.close()
+        return False

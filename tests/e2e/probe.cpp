@@ -9,6 +9,9 @@
 //   probe send MSG WPARAM LPARAM  send it and print the result
 //   probe hold                    keep a hidden window until ended, so that Wine's
 //                                 desktop process stays up between two players
+//   probe text CLASS              the window text of the first window of CLASS
+//   probe lock PATH               hold PATH open unshared until ended, as another
+//                                 program holding the settings file would
 //
 // Texts are printed as hexadecimal bytes (code page of the system), so that
 // the reader decodes them without guessing.
@@ -155,6 +158,20 @@ int main(int argc, char** argv) {
     CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
+    return 0;
+  }
+  if (command == "text" && argc == 3) {
+    HWND window = FindWindowA(argv[2], nullptr);
+    if (!window) return 2;
+    std::printf("text %s\n", toHex(windowText(window)).c_str());
+    return 0;
+  }
+  if (command == "lock" && argc == 3) {
+    HANDLE file = CreateFileA(argv[2], GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return 1;
+    std::printf("locked\n");
+    std::fflush(stdout);
+    Sleep(INFINITE);
     return 0;
   }
   if (command == "count") {

@@ -6,17 +6,11 @@ import shutil
 import subprocess
 import time
 
-from harness import (EXE, ID, WM_ENDSESSION, Music, Player, captured_tones, check, player_window_count,
-                     settings_bytes, wait_until)
+from harness import (EXE, ID, WM_ENDSESSION, Music, Player, captured_tones, check, exit_by_button,
+                     player_window_count, settings_bytes, wait_until)
 
 LAYOUT = {"a.wav": 440, "b.wav": 494, "first/c.wav": 550, "first/d.wav": 587,
           "second/e.wav": 660, "second/f.wav": 740, "second/g.wav": 880}
-
-
-def exit_by_button(player):
-    player.click(ID["IDOK"])
-    code = player.wait_exit()
-    check(code == 1, "the exit button ended the player with code %r, expected 1" % code)
 
 
 def test_the_exit_button_ends_with_code_1_and_writes_every_setting():

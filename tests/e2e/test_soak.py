@@ -1,0 +1,98 @@
+"""An hour of listening compressed: the player goes through files of 0.2 s
+with its window open, one track change after another, while the Linux side
+of its process is read for file descriptors, threads and private memory. A
+bare DirectShow program through the same files is the baseline: what Wine
+itself keeps per graph is not the player's.
+
+The short run of `make test` makes 150 changes; VEXMOOR_SOAK=1 (`make soak`)
+makes 2,000."""
+import os
+import subprocess
+import time
+
+from harness import BUILD, EXE, ID, Music, Player, check, probe, settings_bytes, wait_until
+
+CHANGES = 2000 if os.environ.get("VEXMOOR_SOAK") else 150
+WARM_UP = 30
+BARE_CYCLE = os.path.join(BUILD, "win", "tests", "e2e", "vexmoor_bare_cycle.exe")
+
+
+def unix_pid(program):
+    found = subprocess.run(["pgrep", "-n", "-f", program], capture_output=True).stdout.split()
+    check(found, "no process of %s" % program)
+    return int(found[-1])
+
+
+def footprint_now(pid):
+    private = 0
+    with open("/proc/%d/smaps_rollup" % pid) as rollup:
+        for line in rollup:
+            if line.startswith("Private_"):
+                private += int(line.split()[1])
+    return len(os.listdir("/proc/%d/fd" % pid)), len(os.listdir("/proc/%d/task" % pid)), private
+
+
+def footprint(pid):
+    """(file descriptors, threads, private kB) of a process at rest: the least
+    of ten readings over two seconds, since Wine opens and closes a few of each
+    around every change of graph."""
+    readings = []
+    for _ in range(10):
+        readings.append(footprint_now(pid))
+        time.sleep(0.2)
+    return tuple(min(values) for values in zip(*readings))
+
+
+def file_number(name):
+    return int(name[1:5]) if len(name) == 9 and name.startswith("t") and name[1:5].isdigit() else -1
+
+
+def measure(pid, current_file, timeout):
+    """Footprints while playing, after the warm-up and near the end, and the
+    changes between them."""
+    footprints, files = [], []
+    for mark in (WARM_UP, CHANGES - 20):
+        check(wait_until(lambda: current_file() >= mark, timeout), "file %d was not reached" % mark)
+        files.append(current_file())
+        footprints.append(footprint(pid))
+    return footprints[0], footprints[1], files[1] - files[0]
+
+
+def report(name, before, after, changes):
+    print("%s: %d changes, descriptors %d -> %d, threads %d -> %d, private %d -> %d kB" %
+          ((name, changes) + tuple(v for pair in zip(before, after) for v in pair)))
+
+
+def test_track_changes_with_the_window_open_keep_nothing_beyond_what_bare_graphs_keep():
+    player = Player()
+    music = Music(player.folder, {"t%04d.wav" % i: 300 + 50 * (i % 8) for i in range(CHANGES)}, seconds=0.2)
+    player.write_settings(settings_bytes(CurDir=music.windows()))
+    timeout = 60 + CHANGES * 1.0
+    with player:
+        pid = unix_pid(EXE)
+        player.click(ID["IDC_PLAY"])
+        mine = measure(pid, lambda: file_number(player.label_texts()[1]), timeout)
+    report("player", *mine)
+
+    bare = subprocess.Popen(["wine", BARE_CYCLE, music.windows(), str(CHANGES)], stdin=subprocess.DEVNULL,
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    try:
+        def bare_file():
+            code, lines = probe("text", "VexmoorBareCycle")
+            return file_number(bytes.fromhex(lines[0].split()[1]).decode("cp932")) if code == 0 and lines else -1
+        check(wait_until(lambda: bare_file() >= 0, 30), "the bare cycle did not start")
+        baseline = measure(unix_pid(BARE_CYCLE), bare_file, timeout)
+    finally:
+        bare.kill()
+        bare.wait()
+    report("bare graphs", *baseline)
+
+    (before, after, changes), (bare_before, bare_after, bare_changes) = mine, baseline
+    grown = [a - b for a, b in zip(after, before)]
+    bare_grown = [(a - b) * changes / max(bare_changes, 1) for a, b in zip(bare_after, bare_before)]
+    check(grown[0] <= max(bare_grown[0], 0) + 4, "the player gained %d descriptors, bare graphs %.0f"
+          % (grown[0], bare_grown[0]))
+    check(grown[1] <= max(bare_grown[1], 0) + 2, "the player gained %d threads, bare graphs %.0f"
+          % (grown[1], bare_grown[1]))
+    check(grown[2] <= max(bare_grown[2], 0) * 1.2 + 2048, "the player's private memory grew %d kB, bare graphs' "
+          "%.0f kB" % (grown[2], bare_grown[2]))
