@@ -165,18 +165,20 @@ def test_a_playlist_of_folders_loads_nothing_and_leaves_the_player_usable():
 def test_a_thousand_dropped_items_are_each_tried_once_in_drop_order():
     player = Player()
     music = Music(player.folder, {"a.wav": A}, seconds=0.5)
-    dropped = Music(os.path.join(player.folder, "dropped"), {"first.wav": B, "last.wav": C}, seconds=0.5)
+    dropped = Music(os.path.join(player.folder, "dropped"), {"first.wav": B, "middle.wav": D, "last.wav": C},
+                    seconds=0.5)
     gone = [os.path.join(dropped.root, "gone %03d.wav" % i) for i in range(499)]
     folders = [os.path.join(dropped.root, "folder %03d" % i) for i in range(499)]
     for folder in folders:
         os.mkdir(folder)
-    middle = [path for pair in zip(gone, folders) for path in pair]
-    items = [dropped.paths["first.wav"]] + middle + [dropped.paths["last.wav"]]
+    between = [path for pair in zip(gone, folders) for path in pair]
+    items = ([dropped.paths["first.wav"]] + between[:499] + [dropped.paths["middle.wav"]] + between[499:-1]
+             + [dropped.paths["last.wav"]])
     player.write_settings(settings_bytes(CurDir=music.windows()))
     with player:
         window = player.state().window
         xdnd_drop(window.x + 200, window.y + 5, items)
-        heard = wait_for_tones(PITCHES, [B, C, A], 60)
-        check(heard == [B, C, A], "after a drop of %d items %r was heard, expected first, last, then a"
+        heard = wait_for_tones(PITCHES, [B, D, C, A], 60)
+        check(heard == [B, D, C, A], "after a drop of %d items %r was heard, expected first, middle, last, then a"
               % (len(items), heard))
         check(wait_until(lambda: player.play_button_state()[0] == "play", 10), "the player did not stop at the end")
