@@ -90,7 +90,10 @@ def test_track_changes_with_the_window_open_keep_nothing_beyond_what_bare_graphs
     (before, after, changes), (bare_before, bare_after, bare_changes) = mine, baseline
     grown = [a - b for a, b in zip(after, before)]
     bare_grown = [(a - b) * changes / max(bare_changes, 1) for a, b in zip(bare_after, bare_before)]
-    check(grown[0] <= max(bare_grown[0], 0) + 4, "the player gained %d descriptors, bare graphs %.0f"
+    # Wine's media threads rest at a few levels (6, 7, 8 or 9 threads with 26, 30,
+    # 37 or 45 descriptors) whatever the program, so one step is allowed; a graph
+    # lost every few hundred changes still exceeds it in the long run.
+    check(grown[0] <= max(bare_grown[0], 0) + 10, "the player gained %d descriptors, bare graphs %.0f"
           % (grown[0], bare_grown[0]))
     check(grown[1] <= max(bare_grown[1], 0) + 2, "the player gained %d threads, bare graphs %.0f"
           % (grown[1], bare_grown[1]))
