@@ -114,7 +114,7 @@ Player::SearchResult Player::openFirstLoadable() {
   // Entries are tried from the front; the tried ones leave the queue in one
   // step, so a long run of unplayable paths costs one pass over the queue.
   PlayQueue& queue = state_.playQueue;
-  const auto sliceEnd = std::chrono::steady_clock::now() + slice_;
+  const auto sliceEnd = std::chrono::steady_clock::now() + slice_.value_or(std::chrono::milliseconds(0));
   std::size_t tried = 0;
   SearchResult result = SearchResult::exhausted;
   while (tried < queue.size()) {
@@ -124,7 +124,7 @@ Player::SearchResult Player::openFirstLoadable() {
       result = SearchResult::found;
       break;
     }
-    if (sliced_ && tried < queue.size() && std::chrono::steady_clock::now() >= sliceEnd) {
+    if (slice_ && tried < queue.size() && std::chrono::steady_clock::now() >= sliceEnd) {
       result = SearchResult::sliceOver;
       break;
     }
@@ -139,10 +139,7 @@ void Player::advance(bool play, bool refill) {
   searchQueue();
 }
 
-void Player::setAdvanceSlice(std::chrono::milliseconds slice) {
-  sliced_ = true;
-  slice_ = slice;
-}
+void Player::setAdvanceSlice(std::chrono::milliseconds slice) { slice_ = slice; }
 
 void Player::continueAdvance() {
   if (search_.active) searchQueue();

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -113,6 +114,5 @@ class Player {
     bool refilled = false;
   };
   QueueSearch search_;
-  bool sliced_ = false;
-  std::chrono::milliseconds slice_{0};
+  std::optional<std::chrono::milliseconds> slice_;
 };
