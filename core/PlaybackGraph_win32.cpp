@@ -60,6 +60,9 @@ void PlaybackGraph::create(const GraphNotifyTarget& target) {
 }
 
 void PlaybackGraph::release() {
+  // Wine leaves a graph released while it runs, and its threads, alive now and
+  // then when the machine is busy: stopping it first lets it go every time.
+  stop();
   releaseReference(mediaSeeking_);
   releaseReference(mediaControl_);
   releaseReference(mediaEvent_);
