@@ -204,7 +204,9 @@ void Player::onPrev() {
 }
 
 void Player::onGraphNotify() {
-  if (!graph_.takeCompletion()) return;
+  // A track that ended just before the user stopped it has left its completion
+  // behind; the stop is what the user asked for, so it is not undone.
+  if (!graph_.takeCompletion() || !state_.playing) return;
   if (!state_.onePlay) {
     advance(true, false);
   } else if (state_.repeatMode != 0) {

@@ -134,6 +134,31 @@ TEST(PlayerPlayback, GraphEventsWithoutCompletionDoNothing) {
   EXPECT_EQ(h.graph.renderAttempts().size(), 1u);
 }
 
+TEST(PlayerPlayback, ACompletionThatArrivesAfterTheStopDoesNotStartTheNextTrack) {
+  for (bool onePlay : {false, true}) {
+    PlayerHarness h;
+    h.graph.makeRenderable("C:\\a.mp3");
+    h.graph.makeRenderable("C:\\b.mp3");
+    if (onePlay) h.player.onOnePlay();
+    h.player.onRepeat();
+    h.player.playDropped({"C:\\a.mp3", "C:\\b.mp3"});
+    h.graph.playToEnd();
+    h.player.onPlay();
+    h.player.onGraphNotify();
+    EXPECT_FALSE(h.state().playing);
+    EXPECT_FALSE(h.graph.running());
+    EXPECT_EQ(h.state().lastFile, "C:\\a.mp3");
+    EXPECT_EQ(h.display.face(), PlayButtonFace::Play);
+
+    // Played again, the stopped track starts over and then gives way as usual.
+    h.player.onPlay();
+    EXPECT_EQ(h.graph.position(), Position::Start);
+    h.endTrack();
+    EXPECT_EQ(h.state().lastFile, onePlay ? "C:\\a.mp3" : "C:\\b.mp3");
+    EXPECT_TRUE(h.state().playing);
+  }
+}
+
 TEST(PlayerPlayback, SingleTrackPlayLoopsWithRepeatAndStopsAtTheEndWithout) {
   PlayerHarness h;
   h.graph.makeRenderable("C:\\a.mp3");
