@@ -2,7 +2,8 @@
 // turn, one fresh DirectShow graph per file as the player makes them, and
 // shows the name of the file it plays as its window text.
 //   vexmoor_bare_cycle FOLDER COUNT
-// After the last file it stays until ended.
+// A sent pauseMessage stops the graph, the next one goes on with the next
+// file. After the last file it stays until ended.
 #include <windows.h>
 #include <dshow.h>
 
@@ -13,6 +14,7 @@
 namespace {
 
 constexpr UINT graphNotify = WM_APP + 201;
+constexpr UINT pauseMessage = WM_APP + 1;
 
 class Cycle {
  public:
@@ -21,7 +23,7 @@ class Cycle {
 
   // After the last file its graph stays, stopped at its end, as the player's does.
   void playNext() {
-    if (next_ >= count_) return;
+    if (paused_ || next_ >= count_) return;
     release();
     char name[32];
     std::snprintf(name, sizeof name, "t%04d.wav", next_++);
@@ -37,6 +39,17 @@ class Cycle {
     if (FAILED(builder_->RenderFile(path, nullptr))) return;
     SetWindowTextA(window_, name);
     control_->Run();
+  }
+
+  // Stops the file, or goes on with the next one; a completion that comes in
+  // between is not taken for a track change.
+  void togglePause() {
+    paused_ = !paused_;
+    if (!paused_) {
+      playNext();
+    } else if (control_) {
+      control_->Stop();
+    }
   }
 
   // True when the file has played to its end.
@@ -68,10 +81,18 @@ class Cycle {
   std::string folder_;
   int count_;
   int next_ = 0;
+  bool paused_ = false;
   IGraphBuilder* builder_ = nullptr;
   IMediaControl* control_ = nullptr;
   IMediaEventEx* events_ = nullptr;
 };
+
+LRESULT CALLBACK cycleWindow(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != pauseMessage) return DefWindowProcA(window, message, wParam, lParam);
+  auto* cycle = reinterpret_cast<Cycle*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  if (cycle) cycle->togglePause();
+  return 0;
+}
 
 }  // namespace
 
@@ -79,7 +100,7 @@ int main(int argc, char** argv) {
   if (argc != 3) return 64;
   CoInitialize(nullptr);
   WNDCLASSA windowClass{};
-  windowClass.lpfnWndProc = DefWindowProcA;
+  windowClass.lpfnWndProc = cycleWindow;
   windowClass.hInstance = GetModuleHandleA(nullptr);
   windowClass.lpszClassName = "VexmoorBareCycle";
   RegisterClassA(&windowClass);
@@ -87,12 +108,14 @@ int main(int argc, char** argv) {
                                 280, 34, nullptr, nullptr, windowClass.hInstance, nullptr);
   {
     Cycle cycle(window, argv[1], std::atoi(argv[2]));
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&cycle));
     cycle.playNext();
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
       if (message.message == graphNotify && cycle.completed()) cycle.playNext();
       DispatchMessageA(&message);
     }
+    SetWindowLongPtrA(window, GWLP_USERDATA, 0);
   }
   CoUninitialize();
   return 0;

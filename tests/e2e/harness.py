@@ -417,7 +417,11 @@ class Player:
 
     def state(self):
         code, lines = probe("state")
-        check(code == 0, "the probe found no player window (code %d)" % code)
+        if code not in (0, 2):
+            # The probe's own answers are 0 and 2: Wine failed to start it, so once more.
+            code, lines = probe("state")
+        condition = "running" if self.running() else "ended with code %s" % self.process.poll()
+        check(code == 0, "the probe found no player window (code %d; the player is %s)" % (code, condition))
         return WindowState(lines)
 
     def post(self, message, wparam=0, lparam=0):

@@ -5,8 +5,9 @@
 //   probe count                   number of player windows
 //   probe state                   geometry, styles, transparency, controls
 //   probe template EXE            the main window template of EXE, created hidden
-//   probe post MSG WPARAM LPARAM  post a message to the player window
-//   probe send MSG WPARAM LPARAM  send it and print the result
+//   probe post MSG WPARAM LPARAM [CLASS]  post a message to the player window
+//                                 (or to the first window of CLASS)
+//   probe send MSG WPARAM LPARAM [CLASS]  send it and print the result
 //   probe hold                    keep a hidden window until ended, so that Wine's
 //                                 desktop process stays up between two players
 //   probe text CLASS              the window text of the first window of CLASS
@@ -180,8 +181,8 @@ int main(int argc, char** argv) {
   }
   if (command == "state") return printState();
   if (command == "template" && argc == 3) return printTemplate(argv[2]);
-  if ((command == "post" || command == "send") && argc == 5) {
-    HWND window = playerWindow();
+  if ((command == "post" || command == "send") && (argc == 5 || argc == 6)) {
+    HWND window = argc == 6 ? FindWindowA(argv[5], nullptr) : playerWindow();
     if (!window) return 2;
     const UINT message = static_cast<UINT>(number(argv[2]));
     const WPARAM wParam = static_cast<WPARAM>(number(argv[3]));
