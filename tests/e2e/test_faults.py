@@ -138,8 +138,9 @@ def test_a_folder_of_unplayable_files_shows_the_window_at_once_and_answers_while
         check(player.label_texts()[1] == NO_TRACK, "the whole folder was tried before the window showed")
         # The play key while the files are tried (the button is off after each failed
         # try): the playable one plays when it is found.
+        # The post is taken between two tries and the face is painted after it.
         player.command(ID["IDC_PLAY"])
-        check(player.play_button_state()[0] == "stop", "play during the search shows %r"
+        check(wait_until(lambda: player.play_button_state()[0] == "stop", 5), "play during the search shows %r"
               % (player.play_button_state(),))
         # Wine spends some 0.1 to 0.2 s, mostly waiting, on every file it cannot render.
         heard = wait_for_tones(PITCHES, [A], 60 + UNPLAYABLE_FILES * 0.3)
