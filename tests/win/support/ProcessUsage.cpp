@@ -2,6 +2,7 @@
 
 #include <windows.h>
 #include <psapi.h>
+#include <tlhelp32.h>
 
 #include <vector>
 
@@ -44,6 +45,19 @@ unsigned long countHandlesInSystemTable() {
   return own;
 }
 
+unsigned long countThreads() {
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) return 0;
+  unsigned long own = 0;
+  THREADENTRY32 entry{};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry)) {
+    if (entry.th32OwnerProcessID == GetCurrentProcessId()) ++own;
+  }
+  CloseHandle(snapshot);
+  return own;
+}
+
 }  // namespace
 
 ProcessUsage ProcessUsage::now() {
@@ -51,6 +65,7 @@ ProcessUsage ProcessUsage::now() {
   DWORD handles = 0;
   if (GetProcessHandleCount(GetCurrentProcess(), &handles)) usage.handles = handles;
   if (usage.handles == 0) usage.handles = countHandlesInSystemTable();
+  usage.threads = countThreads();
   PROCESS_MEMORY_COUNTERS_EX counters = {};
   counters.cb = sizeof counters;
   if (GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),

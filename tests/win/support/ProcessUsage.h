@@ -1,5 +1,5 @@
 #pragma once
-// The process's open handles and private memory, for soak tests. Where the
+// The process's open handles, threads and private memory, for soak tests. Where the
 // system does not report them (Wine gives 0 for both), the handles are counted
 // in the system's handle table and the private memory is taken from the
 // pagefile usage, which there follows the private pages in use.
@@ -7,6 +7,7 @@
 
 struct ProcessUsage {
   unsigned long handles = 0;
+  unsigned long threads = 0;
   std::size_t privateBytes = 0;
 
   static ProcessUsage now();
