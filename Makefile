@@ -4,10 +4,11 @@ NATIVE  := $(BUILD)/native
 WINDOWS := $(BUILD)/win
 FUZZ    := $(BUILD)/fuzz
 PLAIN   := $(BUILD)/plain
+CLANG   := $(BUILD)/clang-win
 JOBS    ?= $(shell nproc)
 MUSIC   ?=
 
-.PHONY: all deps native windows fuzz-build test run fuzz bench memcheck soak dist clean
+.PHONY: all deps native windows windows-configure clang-windows fuzz-build test run fuzz bench memcheck soak dist clean
 
 all: native windows
 
@@ -18,18 +19,27 @@ native: deps
 	@cmake -S . -B $(NATIVE) -DVEXMOOR_SANITIZE=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 	@cmake --build $(NATIVE) -j $(JOBS)
 
-windows: deps
+windows-configure: deps
 	@cmake -S . -B $(WINDOWS) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=MinSizeRel >/dev/null
+
+windows: windows-configure
 	@cmake --build $(WINDOWS) -j $(JOBS)
+
+# The player built by a second compiler, warnings as errors.
+clang-windows: deps
+	@cmake -S . -B $(CLANG) -DCMAKE_TOOLCHAIN_FILE=cmake/clang-mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=MinSizeRel -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >/dev/null
+	@cmake --build $(CLANG) -j $(JOBS) --target vexmoor
 
 fuzz-build: deps
 	@cmake -S . -B $(FUZZ) -DVEXMOOR_FUZZ=ON -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 	@cmake --build $(FUZZ) -j $(JOBS)
 
-test: native windows fuzz-build
+test: native windows clang-windows fuzz-build
 	@tools/run-tests.sh $(BUILD)
 
-run: windows
+# Only the player, and the probe that finds its window for the screenshot without a display.
+run: windows-configure
+	@cmake --build $(WINDOWS) -j $(JOBS) --target vexmoor vexmoor_probe
 	@tools/run-player.sh $(BUILD) "$(MUSIC)"
 
 fuzz: fuzz-build

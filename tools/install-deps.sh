@@ -2,7 +2,7 @@
 # Installs what the build and every test tier need on Debian 12, once.
 set -euo pipefail
 packages=(
-  cmake make g++ clang libclang-rt-14-dev googletest libbenchmark-dev
+  cmake make g++ clang lld libclang-rt-14-dev googletest libbenchmark-dev
   g++-mingw-w64-x86-64-posix mingw-w64-tools
   wine wine64 xvfb xdotool imagemagick locales fonts-ipafont-gothic
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good sox lame

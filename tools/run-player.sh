@@ -18,7 +18,7 @@ probe="$build/win/tests/e2e/vexmoor_probe.exe"
 run="$build/run"
 settings="$run/tovik.def"
 
-[ -f "$exe" ] || { echo "run-player: $exe is missing; run make windows first" >&2; exit 1; }
+[ -f "$exe" ] || { echo "run-player: $exe is missing; make run builds it" >&2; exit 1; }
 mkdir -p "$run"
 
 # A Linux path as the player reads it: drive Z:, backslashes, the Japanese code page.
@@ -62,9 +62,45 @@ elif [ ! -f "$settings" ]; then
 fi
 
 user_home=${HOME:-}
+xvfb_pid=""
+player_pid=""
+cleanup() {
+  [ -z "$player_pid" ] || kill "$player_pid" 2>/dev/null || true
+  if [ -n "$xvfb_pid" ]; then
+    # Nothing of this run stays behind on a display that is about to go away.
+    wineserver -k >/dev/null 2>&1 || true
+    kill "$xvfb_pid" 2>/dev/null || true
+  fi
+}
+trap cleanup EXIT
+
+# Without a display the player runs on a virtual one, started before anything of Wine.
+if [ -z "${DISPLAY:-}" ]; then
+  xvfb_log="$build/run-xvfb.log"
+  if [ -n "${VEXMOOR_RUN_DISPLAY:-}" ]; then
+    Xvfb ":$VEXMOOR_RUN_DISPLAY" -screen 0 1024x768x24 -nolisten tcp >"$xvfb_log" 2>&1 &
+    xvfb_pid=$!
+    display=":$VEXMOOR_RUN_DISPLAY"
+  else
+    number_file="$build/run-display"
+    rm -f "$number_file"
+    Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp >"$number_file" 2>"$xvfb_log" &
+    xvfb_pid=$!
+    for _ in $(seq 50); do [ -s "$number_file" ] && break; sleep 0.1; done
+    display=":$(head -1 "$number_file" 2>/dev/null)"
+  fi
+  export DISPLAY="$display"
+  for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+  echo "No display: running the player on the virtual display $DISPLAY."
+fi
+
+# Wine's desktop keeps the display its server was started with, which may be
+# a test's display that is gone by now: the prefix's server starts afresh on this one.
+WINEPREFIX="$build/wineprefix" wineserver -k >/dev/null 2>&1 || true
+WINEPREFIX="$build/wineprefix" wineserver -w >/dev/null 2>&1 || true
 . "$root/tools/wine-env.sh" "$build"
 
-if [ -n "${DISPLAY:-}" ]; then
+if [ -z "$xvfb_pid" ]; then
   # The user's own home: its sound set-up plays to the speakers, not into the test capture.
   export HOME="$user_home"
   echo "Starting the player on $DISPLAY; leave it with its exit button (the left-most one)."
@@ -76,30 +112,7 @@ if [ -n "${DISPLAY:-}" ]; then
   exit 0
 fi
 
-[ -f "$probe" ] || { echo "run-player: $probe is missing; run make windows first" >&2; exit 1; }
-xvfb_log="$build/run-xvfb.log"
-if [ -n "${VEXMOOR_RUN_DISPLAY:-}" ]; then
-  Xvfb ":$VEXMOOR_RUN_DISPLAY" -screen 0 1024x768x24 -nolisten tcp >"$xvfb_log" 2>&1 &
-  xvfb_pid=$!
-  display=":$VEXMOOR_RUN_DISPLAY"
-else
-  number_file="$build/run-display"
-  rm -f "$number_file"
-  Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp >"$number_file" 2>"$xvfb_log" &
-  xvfb_pid=$!
-  for _ in $(seq 50); do [ -s "$number_file" ] && break; sleep 0.1; done
-  display=":$(head -1 "$number_file" 2>/dev/null)"
-fi
-player_pid=""
-cleanup() {
-  [ -z "$player_pid" ] || kill "$player_pid" 2>/dev/null || true
-  kill "$xvfb_pid" 2>/dev/null || true
-}
-trap cleanup EXIT
-export DISPLAY="$display"
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
-echo "No display: running the player on the virtual display $DISPLAY."
-
+[ -f "$probe" ] || { echo "run-player: $probe is missing; make run builds it" >&2; exit 1; }
 (cd "$run" && exec wine "$exe" >"$build/run-player.log" 2>&1) &
 player_pid=$!
 if ! wine "$probe" wait 30 >/dev/null 2>&1; then

@@ -70,6 +70,21 @@ else
   fi
 fi
 wineserver -k >/dev/null 2>&1 || true
+wineserver -w >/dev/null 2>&1 || true
+
+# A newcomer's first command: make run without a display, from a stopped Wine
+# server, leaves a screenshot of the bar with its margin.
+echo "== run"
+rm -f "$build/screenshot.png"
+env -u DISPLAY make -C "$root" --no-print-directory run BUILD="$build" >"$logs/run.log" 2>&1
+shot_size=$(identify -format '%m %wx%h' "$build/screenshot.png" 2>/dev/null)
+if [ "$shot_size" = 'PNG 304x58' ]; then
+  record run 1 0
+else
+  echo "--- make run left '${shot_size:-no screenshot}', not a 304x58 PNG; its output:"
+  tail -20 "$logs/run.log"
+  record run 0 1
+fi
 
 echo "== fuzz (short runs)"
 "$root/tools/run-fuzz.sh" "$build/fuzz" 5 >"$logs/fuzz.log" 2>&1
