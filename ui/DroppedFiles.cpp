@@ -1,5 +1,7 @@
 #include "ui/DroppedFiles.h"
 
+#include "platform/AnsiText.h"
+
 namespace {
 
 // Longest path the system opens at all, in characters.
@@ -10,10 +12,12 @@ constexpr UINT allItems = 0xFFFFFFFF;
 
 std::vector<std::string> DroppedFiles::take(HDROP drop) {
   std::vector<std::string> paths;
+  // Under the UTF-8 code page every name reaches the program whole.
+  const bool holdsEveryName = ansi::processEncoding() == ansi::Encoding::utf8;
   const UINT count = DragQueryFileA(drop, allItems, nullptr, 0);
   for (UINT index = 0; index < count; ++index) {
     std::string path;
-    if (readPath(drop, index, path) && sameAsWideName(drop, index, path)) paths.push_back(path);
+    if (readPath(drop, index, path) && (holdsEveryName || sameAsWideName(drop, index, path))) paths.push_back(path);
   }
   DragFinish(drop);
   return paths;
@@ -21,7 +25,8 @@ std::vector<std::string> DroppedFiles::take(HDROP drop) {
 
 bool DroppedFiles::readPath(HDROP drop, UINT index, std::string& path) {
   const UINT length = DragQueryFileA(drop, index, nullptr, 0);
-  if (length == 0 || length > 2 * longestPath) return false;
+  // A UTF-16 unit takes at most three bytes in any ANSI code page.
+  if (length == 0 || length > 3 * longestPath) return false;
   path.assign(length + 1, '\0');
   const UINT copied = DragQueryFileA(drop, index, &path[0], length + 1);
   if (copied != length) return false;
