@@ -5,25 +5,25 @@
 #include <cstdint>
 
 #include "platform/AnsiText.h"
+#include "ProcessText.h"
 
 namespace {
 
 using Names = std::vector<std::string>;
 
-// Code page 932 bytes of the characters used below.
-const std::string hiraganaA = "\x82\xA0";     // あ U+3042
-const std::string katakanaA = "\x83\x41";     // ア U+30A2
-const std::string kanjiA = "\x88\x9F";        // 亜 U+4E9C
-const std::string fullwidthA = "\x82\x60";    // Ａ U+FF21
-const std::string fullwidthLa = "\x82\x81";   // ａ U+FF41
-const std::string halfwidthA = "\xB1";        // ｱ U+FF71
-const std::string alpha = "\x83\xBF";         // α
-const std::string capitalAlpha = "\x83\x9F";  // Α
-const std::string beta = "\x83\xC0";          // β
-const std::string cyrillicA = "\x84\x70";     // а U+0430
-const std::string cyrillicBe = "\x84\x41";    // Б U+0411
-const std::string so = "\x83\x5C";            // ソ U+30BD, trail byte 0x5C
-const std::string hyo = "\x95\x5C";           // 表 U+8868, trail byte 0x5C
+const std::string hiraganaA = processText("あ");
+const std::string katakanaA = processText("ア");
+const std::string kanjiA = processText("亜");
+const std::string fullwidthA = processText("Ａ");
+const std::string fullwidthLa = processText("ａ");
+const std::string halfwidthA = processText("ｱ");
+const std::string alpha = processText("α");
+const std::string capitalAlpha = processText("Α");
+const std::string beta = processText("β");
+const std::string cyrillicA = processText("а");  // Cyrillic
+const std::string cyrillicBe = processText("Б");
+const std::string so = processText("ソ");  // trail byte 0x5C in code page 932
+const std::string hyo = processText("表");
 
 TEST(NameOrder, ComparesUpperCasedUtf16AndBreaksTiesByBytes) {
   struct Case {
