@@ -170,7 +170,12 @@ TEST(PlaylistReader, LargeAndBinaryPlaylistsAreReadWhole) {
   std::string binary(1 << 16, '\0');
   for (char& byte : binary) byte = static_cast<char>(random());
   ASSERT_TRUE(loadPlaylist(folder.file("binary.m3u", binary), fileOrder, nullptr, trackList));
-  EXPECT_EQ(trackList, splitPlaylistLines(binary));
+  // In the legacy code page every line is kept as it stands; a UTF-8 process
+  // keeps those that convert.
+  EXPECT_EQ(trackList, decodePlaylist(binary, false, ansi::processEncoding()));
+  if (ansi::processEncoding() == ansi::Encoding::legacy) {
+    EXPECT_EQ(trackList, splitPlaylistLines(binary));
+  }
 }
 
 }  // namespace
