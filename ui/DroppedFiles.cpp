@@ -1,7 +1,5 @@
 #include "ui/DroppedFiles.h"
 
-#include "platform/AnsiText.h"
-
 namespace {
 
 // Longest path the system opens at all, in characters.
@@ -12,12 +10,10 @@ constexpr UINT allItems = 0xFFFFFFFF;
 
 std::vector<std::string> DroppedFiles::take(HDROP drop) {
   std::vector<std::string> paths;
-  // Under the UTF-8 code page every name reaches the program whole.
-  const bool holdsEveryName = ansi::processEncoding() == ansi::Encoding::utf8;
   const UINT count = DragQueryFileA(drop, allItems, nullptr, 0);
   for (UINT index = 0; index < count; ++index) {
     std::string path;
-    if (readPath(drop, index, path) && (holdsEveryName || sameAsWideName(drop, index, path))) paths.push_back(path);
+    if (readPath(drop, index, path) && sameAsWideName(drop, index, path)) paths.push_back(path);
   }
   DragFinish(drop);
   return paths;
@@ -36,7 +32,8 @@ bool DroppedFiles::readPath(HDROP drop, UINT index, std::string& path) {
 
 // The ANSI form of a name the code page cannot hold has "?" or a look-alike in
 // its place, which may name a different file; only a name that converts back to
-// exactly the dropped one is kept.
+// exactly the dropped one is kept. Under the UTF-8 code page every well-formed
+// name does.
 bool DroppedFiles::sameAsWideName(HDROP drop, UINT index, const std::string& path) {
   const UINT wideLength = DragQueryFileW(drop, index, nullptr, 0);
   if (wideLength == 0 || wideLength > longestPath) return false;
