@@ -12,7 +12,6 @@
 
 namespace {
 
-
 void shuffleWith(ShuffleGenerator& generator, std::vector<std::string>& list) {
   const std::size_t count = list.size();
   for (std::size_t i = 0; i < count; ++i) {
