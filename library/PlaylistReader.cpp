@@ -23,9 +23,21 @@ std::size_t nextLineStart(const std::string& text, std::size_t end) {
   return end + 1;
 }
 
-std::size_t countLines(const std::string& text) {
+std::size_t countLines(const std::string& text, std::size_t start) {
   std::size_t lines = 0;
-  for (std::size_t pos = 0; pos < text.size(); pos = nextLineStart(text, lineEnd(text, pos))) ++lines;
+  for (std::size_t pos = start; pos < text.size(); pos = nextLineStart(text, lineEnd(text, pos))) ++lines;
+  return lines;
+}
+
+// The lines of the text from start on, without copying the text first.
+std::vector<std::string> splitLinesFrom(const std::string& text, std::size_t start) {
+  std::vector<std::string> lines;
+  lines.reserve(countLines(text, start));
+  for (std::size_t pos = start; pos < text.size();) {
+    const std::size_t end = lineEnd(text, pos);
+    lines.emplace_back(text, pos, end - pos);
+    pos = nextLineStart(text, end);
+  }
   return lines;
 }
 
@@ -45,8 +57,7 @@ bool isPlaylistName(const std::string& name) {
 std::vector<std::string> decodePlaylist(const std::string& bytes, bool isM3u8, ansi::Encoding process) {
   const ansi::Encoding encoding = playlistEncoding(bytes, isM3u8);
   const bool marked = text_encoding::startsWithUtf8Mark(bytes);
-  std::vector<std::string> lines =
-      splitPlaylistLines(marked ? bytes.substr(text_encoding::utf8MarkSize) : bytes);
+  std::vector<std::string> lines = splitLinesFrom(bytes, marked ? text_encoding::utf8MarkSize : 0);
   // Legacy text stays as it is; UTF-8 is checked line by line.
   if (encoding == ansi::Encoding::legacy && process == ansi::Encoding::legacy) return lines;
   std::vector<std::string> converted;
@@ -58,16 +69,7 @@ std::vector<std::string> decodePlaylist(const std::string& bytes, bool isM3u8, a
   return converted;
 }
 
-std::vector<std::string> splitPlaylistLines(const std::string& text) {
-  std::vector<std::string> lines;
-  lines.reserve(countLines(text));
-  for (std::size_t pos = 0; pos < text.size();) {
-    const std::size_t end = lineEnd(text, pos);
-    lines.emplace_back(text, pos, end - pos);
-    pos = nextLineStart(text, end);
-  }
-  return lines;
-}
+std::vector<std::string> splitPlaylistLines(const std::string& text) { return splitLinesFrom(text, 0); }
 
 bool loadPlaylist(const std::string& path, const TrackOrder& order,
                   const std::function<void(std::vector<std::string>&)>& shuffle,
