@@ -12,10 +12,6 @@
 
 namespace {
 
-// "デフォルト" in code page 932: the group label of the music root itself.
-constexpr const char* defaultGroupLabel = "\x83\x66\x83\x74\x83\x48\x83\x8B\x83\x67";
-constexpr const char* playlistExtension = "m3u";
-
 void shuffleWith(ShuffleGenerator& generator, std::vector<std::string>& list) {
   const std::size_t count = list.size();
   for (std::size_t i = 0; i < count; ++i) {
@@ -253,13 +249,13 @@ void Player::selectGroup(const std::string& name) {
   const std::string group = name;
   if (group.empty()) {
     state_.subDir.clear();
-    display_.setGroupLabelText(defaultGroupLabel);
+    display_.setGroupLabelText(defaultGroupLabel_);
     state_.trackList = scanTracks(state_.curDir, state_.excludedExts, trackOrder());
   } else {
     state_.subDir = group;
     display_.setGroupLabelText(group);
     const std::string path = track_path::join(state_.curDir, group);
-    if (fileExtension(group) == playlistExtension) {
+    if (isPlaylistName(group)) {
       loadPlaylist(path);
     } else {
       state_.trackList = scanTracks(path, state_.excludedExts, trackOrder());

@@ -61,6 +61,9 @@ class Player {
   void toggleTransparent();
 
   // Groups and tracks.
+  // The group label of the music root itself, in the process's code page;
+  // the window takes it from its resources.
+  void setDefaultGroupLabel(const std::string& label) { defaultGroupLabel_ = label; }
   void buildGroupList(const std::string& root);
   void selectGroup(const std::string& name);
   void setPopupKind(PopupKind kind);
@@ -104,6 +107,7 @@ class Player {
   PlayerDisplay& display_;
   GraphNotifyTarget notifyTarget_;
   ShuffleGenerator& generator_;
+  std::string defaultGroupLabel_;
 
   // The advance under way: what it does once a track loads, and whether it may
   // still start a new pass over the TrackList.

@@ -2,6 +2,7 @@
 
 #include "library/FolderEnumerator.h"
 #include "library/NameOrder.h"
+#include "library/PlaylistReader.h"
 #include "library/TrackScanner.h"
 #include "platform/AnsiText.h"
 
@@ -15,7 +16,7 @@ std::vector<std::string> enumerateGroups(const std::string& root) {
     const std::string& name = entries.fileName();
     if (entries.isDirectory()) {
       if (!entries.isDots() && !name.empty() && name[0] != '.') folders.push_back(name);
-    } else if (fileExtension(name) == "m3u") {
+    } else if (isPlaylistName(name)) {
       playlists.push_back(name);
     }
   }

@@ -1,8 +1,11 @@
 #include "library/PlaylistReader.h"
 
 #include <algorithm>
+#include <utility>
 
+#include "library/TrackScanner.h"
 #include "platform/File.h"
+#include "platform/TextEncoding.h"
 
 namespace {
 
@@ -20,18 +23,17 @@ std::size_t nextLineStart(const std::string& text, std::size_t end) {
   return end + 1;
 }
 
-std::size_t countLines(const std::string& text) {
+std::size_t countLines(const std::string& text, std::size_t start) {
   std::size_t lines = 0;
-  for (std::size_t pos = 0; pos < text.size(); pos = nextLineStart(text, lineEnd(text, pos))) ++lines;
+  for (std::size_t pos = start; pos < text.size(); pos = nextLineStart(text, lineEnd(text, pos))) ++lines;
   return lines;
 }
 
-}  // namespace
-
-std::vector<std::string> splitPlaylistLines(const std::string& text) {
+// The lines of the text from start on, without copying the text first.
+std::vector<std::string> splitLinesFrom(const std::string& text, std::size_t start) {
   std::vector<std::string> lines;
-  lines.reserve(countLines(text));
-  for (std::size_t pos = 0; pos < text.size();) {
+  lines.reserve(countLines(text, start));
+  for (std::size_t pos = start; pos < text.size();) {
     const std::size_t end = lineEnd(text, pos);
     lines.emplace_back(text, pos, end - pos);
     pos = nextLineStart(text, end);
@@ -39,12 +41,44 @@ std::vector<std::string> splitPlaylistLines(const std::string& text) {
   return lines;
 }
 
+ansi::Encoding playlistEncoding(const std::string& bytes, bool isM3u8) {
+  if (isM3u8 || text_encoding::startsWithUtf8Mark(bytes)) return ansi::Encoding::utf8;
+  if (text_encoding::hasNonAscii(bytes) && text_encoding::isUtf8(bytes)) return ansi::Encoding::utf8;
+  return ansi::Encoding::legacy;
+}
+
+}  // namespace
+
+bool isPlaylistName(const std::string& name) {
+  const std::string extension = fileExtension(name);
+  return extension == "m3u" || extension == "m3u8";
+}
+
+std::vector<std::string> decodePlaylist(const std::string& bytes, bool isM3u8, ansi::Encoding process) {
+  const ansi::Encoding encoding = playlistEncoding(bytes, isM3u8);
+  const bool marked = text_encoding::startsWithUtf8Mark(bytes);
+  std::vector<std::string> lines = splitLinesFrom(bytes, marked ? text_encoding::utf8MarkSize : 0);
+  // Legacy text stays as it is; UTF-8 is checked line by line.
+  if (encoding == ansi::Encoding::legacy && process == ansi::Encoding::legacy) return lines;
+  std::vector<std::string> converted;
+  converted.reserve(lines.size());
+  for (const std::string& line : lines) {
+    std::string text;
+    if (text_encoding::convert(line, encoding, process, text)) converted.push_back(std::move(text));
+  }
+  return converted;
+}
+
+std::vector<std::string> splitPlaylistLines(const std::string& text) { return splitLinesFrom(text, 0); }
+
 bool loadPlaylist(const std::string& path, const TrackOrder& order,
                   const std::function<void(std::vector<std::string>&)>& shuffle,
                   std::vector<std::string>& trackList) {
   std::string text;
   if (!file::readWhole(path, text) || text.empty()) return false;
-  trackList = splitPlaylistLines(text);
+  std::vector<std::string> lines = decodePlaylist(text, fileExtension(path) == "m3u8", ansi::processEncoding());
+  if (lines.empty()) return false;
+  trackList = std::move(lines);
   if (order.randomMode == 1) {
     if (shuffle) shuffle(trackList);
   } else if (order.sortReverse) {

@@ -2,8 +2,16 @@
 
 #include <windows.h>
 
+#include "platform/LegacyCodePage_win32.h"
+
 namespace ansi {
 
-bool isLeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }
+// The process code page is fixed for the life of the process.
+Encoding processEncoding() {
+  static const Encoding encoding = GetACP() == CP_UTF8 ? Encoding::utf8 : Encoding::legacy;
+  return encoding;
+}
+
+bool isLeadByte(unsigned char byte) { return IsDBCSLeadByteEx(legacyCodePage(), byte) != FALSE; }
 
 }  // namespace ansi

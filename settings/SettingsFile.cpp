@@ -1,10 +1,39 @@
 #include "settings/SettingsFile.h"
 
-#include "platform/AnsiText.h"
+#include <utility>
+
+#include "platform/TextEncoding.h"
 
 namespace {
 
 constexpr const char* replacementSuffix = ".tmp";
+
+void parseLines(const std::string& text, ansi::Encoding encoding, std::vector<std::string>& keys,
+                std::vector<std::string>& values) {
+  const char* data = text.data();
+  const std::size_t size = text.size();
+  std::size_t pos = 0;
+  while (pos < size) {
+    std::size_t end = pos;
+    while (end < size && data[end] != '\n' && data[end] != '\0') {
+      end += ansi::characterLength(encoding, data, size, end);
+    }
+    // No line feed, or a NUL first: the rest is ignored (a torn last line).
+    if (end >= size || data[end] == '\0') return;
+    std::size_t lineEnd = end;
+    // A line written by a Windows editor ends in CR LF; the CR is not the value's.
+    if (lineEnd > pos && data[lineEnd - 1] == '\r') --lineEnd;
+    if (lineEnd > pos) {
+      std::string line(data + pos, lineEnd - pos);
+      std::size_t equals = ansi::findFirst(encoding, line, '=');
+      if (equals != ansi::npos) {
+        keys.push_back(line.substr(0, equals));
+        values.push_back(line.substr(equals + 1));
+      }
+    }
+    pos = end + 1;
+  }
+}
 
 }  // namespace
 
@@ -17,43 +46,52 @@ bool SettingsFile::open(const std::string& name, bool forWriting) {
     if (!writer_.create(replacement)) return false;
     targetName_ = name;
     replacementName_ = replacement;
-    writeFailed_ = false;
+    pendingLines_.clear();
     mode_ = SettingsMode::Writing;
     return true;
   }
   std::string text;
   if (!reader_.open(name)) return false;
   if (!reader_.readAll(text)) return false;
-  parse(text, keys_, values_);
+  parse(text, ansi::processEncoding(), keys_, values_);
   mode_ = SettingsMode::Loaded;
   return true;
 }
 
-void SettingsFile::parse(const std::string& text, std::vector<std::string>& keys,
+void SettingsFile::parse(const std::string& text, ansi::Encoding process, std::vector<std::string>& keys,
                          std::vector<std::string>& values) {
-  const char* data = text.data();
-  const std::size_t size = text.size();
-  std::size_t pos = 0;
-  while (pos < size) {
-    std::size_t end = pos;
-    while (end < size && data[end] != '\n' && data[end] != '\0') {
-      end += ansi::characterLength(data, size, end);
+  const bool marked = text_encoding::startsWithUtf8Mark(text);
+  const ansi::Encoding fileEncoding = marked ? ansi::Encoding::utf8 : ansi::Encoding::legacy;
+  std::vector<std::string> fileKeys;
+  std::vector<std::string> fileValues;
+  parseLines(marked ? text.substr(text_encoding::utf8MarkSize) : text, fileEncoding, fileKeys, fileValues);
+  // An entry that cannot be held as process text could only name something
+  // else: it is left out, and the setting takes its default.
+  for (std::size_t i = 0; i < fileKeys.size(); ++i) {
+    std::string key;
+    std::string value;
+    if (text_encoding::convert(fileKeys[i], fileEncoding, process, key) &&
+        text_encoding::convert(fileValues[i], fileEncoding, process, value)) {
+      keys.push_back(std::move(key));
+      values.push_back(std::move(value));
     }
-    // No line feed, or a NUL first: the rest is ignored (a torn last line).
-    if (end >= size || data[end] == '\0') return;
-    std::size_t lineEnd = end;
-    // A line written by a Windows editor ends in CR LF; the CR is not the value's.
-    if (lineEnd > pos && data[lineEnd - 1] == '\r') --lineEnd;
-    if (lineEnd > pos) {
-      std::string line(data + pos, lineEnd - pos);
-      std::size_t equals = ansi::findFirst(line, '=');
-      if (equals != ansi::npos) {
-        keys.push_back(line.substr(0, equals));
-        values.push_back(line.substr(equals + 1));
-      }
-    }
-    pos = end + 1;
   }
+}
+
+std::vector<std::string> SettingsFile::encodeLines(const std::vector<std::string>& lines, ansi::Encoding process) {
+  std::vector<std::string> legacyLines;
+  legacyLines.reserve(lines.size());
+  for (const std::string& line : lines) {
+    std::string legacy;
+    if (!text_encoding::convert(line, process, ansi::Encoding::legacy, legacy)) break;
+    legacyLines.push_back(std::move(legacy));
+  }
+  if (legacyLines.size() == lines.size()) return legacyLines;
+  // Process text that is not UTF-8 always converts to the legacy code page, so
+  // these lines are UTF-8 already.
+  std::vector<std::string> utf8Lines = lines;
+  utf8Lines.front().insert(0, text_encoding::utf8Mark);
+  return utf8Lines;
 }
 
 std::string SettingsFile::lookup(const std::string& key) const {
@@ -65,14 +103,17 @@ std::string SettingsFile::lookup(const std::string& key) const {
 
 bool SettingsFile::write(const std::string& key, const std::string& value) {
   if (mode_ != SettingsMode::Writing) return false;
-  if (writer_.write(key + "=" + value + "\n")) return true;
-  writeFailed_ = true;
-  return false;
+  pendingLines_.push_back(key + "=" + value + "\n");
+  return true;
 }
 
 void SettingsFile::close() {
   if (mode_ == SettingsMode::Writing && writer_.isOpen()) {
-    bool complete = writer_.finish() && !writeFailed_;
+    bool complete = true;
+    for (const std::string& bytes : encodeLines(pendingLines_, ansi::processEncoding())) {
+      complete = writer_.write(bytes) && complete;
+    }
+    complete = writer_.finish() && complete;
     if (!complete || !file::replace(replacementName_, targetName_)) file::remove(replacementName_);
     mode_ = SettingsMode::Closed;
   }

@@ -2,9 +2,12 @@
 // "tovik.def": key=value lines, each ended by a line feed. Read once at
 // start-up; written once at exit into a file beside it that then replaces it
 // in one step, so an interrupted or failed save leaves the old file whole.
+// The file is in the legacy code page, as every earlier version wrote it,
+// unless a value has no place in it: then it is UTF-8 behind a byte-order mark.
 #include <string>
 #include <vector>
 
+#include "platform/AnsiText.h"
 #include "platform/File.h"
 
 enum class SettingsMode { Closed = 0, Writing = 1, Loaded = 2 };
@@ -22,19 +25,25 @@ class SettingsFile {
   bool open(const std::string& name, bool forWriting);
   // Value of the first line whose key equals key byte for byte, or "".
   std::string lookup(const std::string& key) const;
-  // Only while Writing: one write call of key=value and a line feed.
+  // Only while Writing: takes the line key=value; the lines are written at
+  // close, once their encoding is known.
   bool write(const std::string& key, const std::string& value);
-  // Releases the file; a save whose every line was written replaces the old
-  // file now, any other save is discarded.
+  // Releases the file. A save writes its lines, one write call each, and
+  // replaces the old file when every line was written; any other save is
+  // discarded.
   void close();
 
   SettingsMode mode() const { return mode_; }
   const std::vector<std::string>& keys() const { return keys_; }
   const std::vector<std::string>& values() const { return values_; }
 
-  // Parses file contents into the two lists.
-  static void parse(const std::string& text, std::vector<std::string>& keys,
+  // Parses file contents into the two lists, in the encoding of the process
+  // text given. Entries that have no place in that encoding are left out.
+  static void parse(const std::string& text, ansi::Encoding process, std::vector<std::string>& keys,
                     std::vector<std::string>& values);
+  // The bytes of each write call that saves the lines (each ended by its line
+  // feed) given in the encoding of the process text.
+  static std::vector<std::string> encodeLines(const std::vector<std::string>& lines, ansi::Encoding process);
 
  private:
   SettingsMode mode_ = SettingsMode::Closed;
@@ -44,5 +53,5 @@ class SettingsFile {
   file::ExclusiveWriter writer_;
   std::string targetName_;
   std::string replacementName_;
-  bool writeFailed_ = false;
+  std::vector<std::string> pendingLines_;
 };

@@ -62,6 +62,9 @@ else
   echo "== unit-wine"
   export VEXMOOR_READONLY_FOLDER="Z:${readonly_folder//\//\\}"
   gtest_tier unit-wine wine "$build/win/tests/unit/vexmoor_unit_tests.exe"
+  echo "== unit-wine-utf8"
+  # The same tests with the UTF-8 code page the player's manifest asks for.
+  gtest_tier unit-wine-utf8 wine "$build/win/tests/unit/vexmoor_unit_tests_utf8.exe"
   if [ -f "$build/win/tests/win/vexmoor_win_tests.exe" ]; then
     echo "== win"
     "$root/tools/make-test-media.sh" "$build/media"

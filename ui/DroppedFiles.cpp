@@ -21,7 +21,8 @@ std::vector<std::string> DroppedFiles::take(HDROP drop) {
 
 bool DroppedFiles::readPath(HDROP drop, UINT index, std::string& path) {
   const UINT length = DragQueryFileA(drop, index, nullptr, 0);
-  if (length == 0 || length > 2 * longestPath) return false;
+  // A UTF-16 unit takes at most three bytes in any ANSI code page.
+  if (length == 0 || length > 3 * longestPath) return false;
   path.assign(length + 1, '\0');
   const UINT copied = DragQueryFileA(drop, index, &path[0], length + 1);
   if (copied != length) return false;
@@ -31,7 +32,8 @@ bool DroppedFiles::readPath(HDROP drop, UINT index, std::string& path) {
 
 // The ANSI form of a name the code page cannot hold has "?" or a look-alike in
 // its place, which may name a different file; only a name that converts back to
-// exactly the dropped one is kept.
+// exactly the dropped one is kept. Under the UTF-8 code page every well-formed
+// name does.
 bool DroppedFiles::sameAsWideName(HDROP drop, UINT index, const std::string& path) {
   const UINT wideLength = DragQueryFileW(drop, index, nullptr, 0);
   if (wideLength == 0 || wideLength > longestPath) return false;

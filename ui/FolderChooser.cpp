@@ -3,13 +3,9 @@
 #include <windows.h>
 #include <shlobj.h>
 
-namespace {
+#include "platform/WideText_win32.h"
 
-// "音楽ファイルのあるフォルダを選択してください" in code page 932, the code page
-// of the ANSI calls this window makes.
-const char browseTitle[] =
-    "\x89\xb9\x8a\x79\x83\x74\x83\x40\x83\x43\x83\x8b\x82\xcc\x82\xa0\x82\xe9\x83\x74\x83\x48\x83\x8b\x83\x5f"
-    "\x82\xf0\x91\x49\x91\xf0\x82\xb5\x82\xc4\x82\xad\x82\xbe\x82\xb3\x82\xa2";
+namespace {
 
 void freeWithShellAllocator(PIDLIST_ABSOLUTE items) {
   IMalloc* allocator = nullptr;
@@ -20,20 +16,23 @@ void freeWithShellAllocator(PIDLIST_ABSOLUTE items) {
 
 }  // namespace
 
-std::optional<std::string> FolderChooser::choose() {
+std::optional<std::string> FolderChooser::choose(const std::string& title) {
   char displayName[MAX_PATH] = {};
   BROWSEINFOA request = {};
   request.hwndOwner = GetActiveWindow();
   request.pidlRoot = nullptr;
   request.pszDisplayName = displayName;
-  request.lpszTitle = browseTitle;
+  request.lpszTitle = title.c_str();
   request.ulFlags = BIF_RETURNONLYFSDIRS;
   request.lpfn = nullptr;
   PIDLIST_ABSOLUTE chosen = SHBrowseForFolderA(&request);
   if (chosen == nullptr) return std::nullopt;
-  char path[MAX_PATH] = {};
-  const bool isFolder = SHGetPathFromIDListA(chosen, path) != FALSE;
+  // The wide path, so that a name the code page cannot hold is not taken as
+  // its look-alike, and a UTF-8 path longer than MAX_PATH bytes is not cut.
+  wchar_t widePath[MAX_PATH] = {};
+  const bool isFolder = SHGetPathFromIDListW(chosen, widePath) != FALSE;
   freeWithShellAllocator(chosen);
-  if (!isFolder || path[0] == '\0') return std::nullopt;
-  return std::string(path);
+  std::string path;
+  if (!isFolder || !toProcessText(widePath, path)) return std::nullopt;
+  return path;
 }

@@ -5,7 +5,8 @@
 
 class FolderChooser {
  public:
-  // Runs the browser modally, owned by the active window. Nothing when the user
-  // cancels or confirms an item that is no folder of the file system.
-  static std::optional<std::string> choose();
+  // Runs the browser modally under the title given, owned by the active window.
+  // Nothing when the user cancels, or confirms an item that is no folder of the
+  // file system or whose path the process's code page cannot hold.
+  static std::optional<std::string> choose(const std::string& title);
 };

@@ -54,6 +54,7 @@ LRESULT PlayerDialog::onInitDialog(const WindowMessage&) {
   }
   const GraphNotifyTarget notifyTarget{reinterpret_cast<std::uintptr_t>(dialog), WM_GRAPHNOTIFY};
   player = std::make_unique<Player>(graph, *this, notifyTarget);
+  player->setDefaultGroupLabel(loadString(IDS_DEFAULT_GROUP_NAME));
   player->setAdvanceSlice(advanceSlice);
   player->startUp(settings_keys::fileName, *this);
   mediaKeys.registerFor(dialog);
@@ -214,7 +215,7 @@ void PlayerDialog::onAbout(const WindowMessage&) { AboutDialog::run(Module::inst
 
 void PlayerDialog::onChooseFolder(const WindowMessage&) {
   if (!player) return;
-  if (const std::optional<std::string> root = FolderChooser::choose()) player->buildGroupList(*root);
+  if (const std::optional<std::string> root = FolderChooser::choose(loadString(IDS_BROWSE_TITLE))) player->buildGroupList(*root);
 }
 
 void PlayerDialog::onGroupMenu(const WindowMessage&) {

@@ -2,7 +2,7 @@
 // Texts of another process's windows, for the e2e programs: read with a timed
 // WM_GETTEXT (a plain GetWindowTextA does not reach another process's
 // controls) and passed to the test scripts as hexadecimal bytes of the
-// system's code page.
+// reading program's own code page.
 #include <windows.h>
 
 #include <cstdlib>

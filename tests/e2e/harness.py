@@ -71,11 +71,13 @@ def windows_path(path):
     return "Z:" + os.path.abspath(path).replace("/", "\\")
 
 
-def settings_bytes(**values):
-    """A settings file as the player writes it: the eleven keys in their order."""
+def settings_bytes(encoding="cp932", **values):
+    """A settings file as the player writes it: the eleven keys in their order;
+    in UTF-8 the player puts a byte-order mark in front."""
     merged = dict(SETTINGS_DEFAULTS)
     merged.update(values)
-    return "".join("%s=%s\n" % (key, merged.get(key, "")) for key in SETTINGS_ORDER).encode("cp932")
+    text = "".join("%s=%s\n" % (key, merged.get(key, "")) for key in SETTINGS_ORDER)
+    return text.encode("cp932") if encoding == "cp932" else b"\xef\xbb\xbf" + text.encode("utf-8")
 
 
 # ---- sound files -------------------------------------------------------------
@@ -172,7 +174,7 @@ class WindowState:
                 self.layered = (int(fields[0]), int(fields[1]))
             elif key == "control":
                 enabled = len(fields) > 5 and fields[5] == "1"
-                text = bytes.fromhex(fields[6]).decode("cp932") if len(fields) > 6 else ""
+                text = bytes.fromhex(fields[6]).decode("utf-8") if len(fields) > 6 else ""
                 self.controls[int(fields[0])] = Control(Rect(*map(int, fields[1:5])), enabled, text)
 
     def text(self, control_id):

@@ -14,8 +14,9 @@
 //   probe lock PATH               hold PATH open unshared until ended, as another
 //                                 program holding the settings file would
 //
-// Texts are printed as hexadecimal bytes (code page of the system), so that
-// the reader decodes them without guessing.
+// Texts are printed as hexadecimal bytes of the probe's own code page, UTF-8
+// (its manifest asks for it, as the player's does), so that the reader decodes
+// them without guessing and names outside code page 932 come whole.
 #include <windows.h>
 
 #include <cstdio>

@@ -88,7 +88,7 @@ def test_track_changes_with_the_window_open_keep_nothing_beyond_what_bare_graphs
     try:
         def bare_file():
             code, lines = probe("text", BARE_CLASS)
-            return file_number(bytes.fromhex(lines[0].split()[1]).decode("cp932")) if code == 0 and lines else -1
+            return file_number(bytes.fromhex(lines[0].split()[1]).decode("utf-8")) if code == 0 and lines else -1
         check(wait_until(lambda: bare_file() >= 0, 30), "the bare cycle did not start")
         def toggle_bare():
             check(probe("send", BARE_PAUSE, 0, 0, BARE_CLASS)[0] == 0, "the bare cycle took no pause")

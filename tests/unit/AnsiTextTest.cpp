@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "ProcessText.h"
+
 namespace {
 
-const std::string so = "\x83\x5C";     // "ソ": its trail byte is the byte of "\\"
-const std::string hyo = "\x95\x5C";    // "表"
+const std::string so = processText("ソ");   // in code page 932 its trail byte is the byte of "\\"
+const std::string hyo = processText("表");
 
 TEST(AnsiText, TrailBytesOfDoubleByteCharactersAreNeverSeparators) {
   EXPECT_TRUE(ansi::isLeadByte(0x83));
@@ -19,9 +21,10 @@ TEST(AnsiText, TrailBytesOfDoubleByteCharactersAreNeverSeparators) {
   EXPECT_FALSE(ansi::endsWith("", '\\'));
 
   const std::string path = "C:\\" + so + "\\" + hyo + ".mp3";
-  EXPECT_EQ(ansi::findLast(path, '\\'), 5u);
+  const std::size_t second = 3 + so.size();
+  EXPECT_EQ(ansi::findLast(path, '\\'), second);
   EXPECT_EQ(ansi::findFirst(path, '\\'), 2u);
-  EXPECT_EQ(ansi::findFirst(path, '\\', 3), 5u);
+  EXPECT_EQ(ansi::findFirst(path, '\\', 3), second);
   EXPECT_EQ(ansi::findFirst(so + hyo, '\\'), ansi::npos);
   EXPECT_EQ(ansi::findLast(so + hyo, '\\'), ansi::npos);
   EXPECT_EQ(ansi::findLast("a.b.MP3", '.'), 3u);
@@ -33,6 +36,31 @@ TEST(AnsiText, AStrayLeadByteDoesNotSwallowALineEnd) {
   EXPECT_EQ(ansi::characterLength(text.data(), text.size(), 2), 1u);
   // At the very end a lead byte is a character of its own.
   EXPECT_TRUE(ansi::endsWith(std::string("x\x83"), '\x83'));
+}
+
+// Text in UTF-8 in this source.
+TEST(AnsiText, Utf8StepsOverWholeSequencesAndNeverOverAnAsciiByte) {
+  using ansi::Encoding;
+  struct Case {
+    std::string text;
+    std::size_t pos;
+    std::size_t length;
+  };
+  const Case cases[] = {
+      {"a", 0, 1},        {"ö", 0, 2},         {"ソ", 0, 3},     {"😀", 0, 4},
+      {"\xE3\x82\\", 0, 2},  // a cut sequence stops before the "\\"
+      {"\xF0\\", 0, 1},      {"\x83\\", 0, 1},   // a stray continuation byte is one character
+      {"\xE3\x82", 0, 2},    {"x\xC3", 1, 1},    // at the end of the text
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ansi::characterLength(Encoding::utf8, c.text.data(), c.text.size(), c.pos), c.length) << c.text;
+  }
+  // The same bytes: one character of code page 932 ("ソ"), two of UTF-8.
+  const std::string soIn932 = "\x83\x5C";
+  EXPECT_EQ(ansi::characterLength(Encoding::legacy, soIn932.data(), soIn932.size(), 0), 2u);
+  EXPECT_EQ(ansi::findFirst(Encoding::utf8, soIn932, '\\'), 1u);
+  EXPECT_EQ(ansi::findFirst(Encoding::legacy, soIn932, '\\'), ansi::npos);
+  EXPECT_EQ(ansi::findFirst(Encoding::utf8, "한국=ソ=", '='), 6u);
 }
 
 }  // namespace

@@ -10,11 +10,12 @@
 #endif
 
 #include "TestFolder.h"
+#include "ProcessText.h"
 
 namespace {
 
-const std::string so = "\x83\x5C";   // "ソ": its trail byte is the byte of "\\"
-const std::string hyo = "\x95\x5C";  // "表"
+const std::string so = processText("ソ");   // in code page 932 its trail byte is the byte of "\\"
+const std::string hyo = processText("表");
 
 struct Seen {
   bool directory;

@@ -3,22 +3,23 @@
 #include <gtest/gtest.h>
 
 #include "TestFolder.h"
+#include "ProcessText.h"
 
 namespace {
 
 using Names = std::vector<std::string>;
 
-const std::string so = "\x83\x5C";   // "ソ": its trail byte is the byte of "\\"
-const std::string hyo = "\x95\x5C";  // "表"
+const std::string so = processText("ソ");   // in code page 932 its trail byte is the byte of "\\"
+const std::string hyo = processText("表");
 
-TEST(GroupEnumeration, FoldersComeFirstThenPlaylistsEachInNameOrder) {
+TEST(GroupEnumeration, FoldersComeFirstThenPlaylistsOfBothKindsEachInNameOrder) {
   TestFolder root;
   for (const std::string& name : Names{"Rock", "jazz", ".cache", "old.m3u", so}) root.folder(name);
   for (const std::string& name : Names{"mix.m3u", "b.m3u", "a.mp3", "list.m3u8", "notes.txt", hyo + ".m3u"}) {
     root.file(name);
   }
   root.file("Rock\\inner.m3u");
-  const Names expected = {"jazz", "old.m3u", "Rock", so, "b.m3u", "mix.m3u", hyo + ".m3u"};
+  const Names expected = {"jazz", "old.m3u", "Rock", so, "b.m3u", "list.m3u8", "mix.m3u", hyo + ".m3u"};
   EXPECT_EQ(enumerateGroups(root.path()), expected);
   EXPECT_EQ(enumerateGroups(root.path() + "\\"), expected);
 }

@@ -1,9 +1,11 @@
 #include "PlayerHarness.h"
 
-const char* const defaultGroupText = "\x83\x66\x83\x74\x83\x48\x83\x8B\x83\x67";
+const char* const defaultGroupText = "<default>";
 
 PlayerHarness::PlayerHarness()
-    : player(graph, display, GraphNotifyTarget{0x5150, graphNotify}, generator) {}
+    : player(graph, display, GraphNotifyTarget{0x5150, graphNotify}, generator) {
+  player.setDefaultGroupLabel(defaultGroupText);
+}
 
 std::string PlayerHarness::track(const std::string& relative) {
   std::string path = root.file(relative, "sound");

@@ -9,7 +9,8 @@
 #include "TestFolder.h"
 #include "core/Player.h"
 
-// "デフォルト" in code page 932.
+// The default group's label the harness hands the player, as the window hands
+// it string 137.
 extern const char* const defaultGroupText;
 
 class PlayerHarness {

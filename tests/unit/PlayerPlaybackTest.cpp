@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "PlayerHarness.h"
+#include "ProcessText.h"
 
 namespace {
 
@@ -10,7 +11,8 @@ using Position = FakeGraph::Position;
 TEST(PlayerPlayback, LoadingSetsLabelLastFileAndPreviousFile) {
   PlayerHarness h;
   const std::string take5 = "C:\\Music\\Jazz\\take5.mp3";
-  const std::string so = "C:\\Music\\\x83\x5C\\\x95\x5C.mp3";  // "ソ\\表.mp3": both end in byte 0x5C
+  // In code page 932 "ソ" and "表" both end in byte 0x5C.
+  const std::string so = processText("C:\\Music\\ソ\\表.mp3");
   h.graph.makeRenderable(take5);
   h.graph.makeRenderable(so);
   h.graph.makeRenderable("plain.mp3");
@@ -24,7 +26,7 @@ TEST(PlayerPlayback, LoadingSetsLabelLastFileAndPreviousFile) {
   EXPECT_EQ(h.graph.target().message, 32969u);
 
   h.player.playDropped({so});
-  EXPECT_EQ(h.display.trackLabel(), "\x95\x5C.mp3");
+  EXPECT_EQ(h.display.trackLabel(), processText("表.mp3"));
   EXPECT_EQ(h.state().lastFile, so);
   EXPECT_EQ(h.state().previousFile, take5);
 

@@ -49,6 +49,43 @@ TEST(PlaylistReader, LinesEndAtCrLfLoneLfOrLoneCr) {
   for (const auto& c : cases) EXPECT_EQ(splitPlaylistLines(c.first), c.second) << c.first;
 }
 
+// Text in UTF-8 in this source; the code page 932 forms are spelled in bytes.
+TEST(PlaylistReader, DecodesByMarkExtensionOrWellFormedUtf8) {
+  using ansi::Encoding;
+  const std::string mark = "\xEF\xBB\xBF";
+  struct Case {
+    std::string bytes;
+    bool isM3u8;
+    Encoding process;
+    Lines lines;
+  };
+  const Case cases[] = {
+      // Code page 932 bytes are not UTF-8: read in the legacy code page.
+      {"C:\\\x83\x5C.wav\r\n\x95\x5C.wav", false, Encoding::legacy, {"C:\\\x83\x5C.wav", "\x95\x5C.wav"}},
+      {"C:\\\x83\x5C.wav\r\n\x95\x5C.wav", false, Encoding::utf8, {"C:\\ソ.wav", "表.wav"}},
+      // Well-formed UTF-8 with a non-ASCII byte, even without a mark.
+      {"ソ.wav\r\nBjörk.wav\r\n", false, Encoding::utf8, {"ソ.wav", "Björk.wav"}},
+      {"ソ.wav\r\nBjörk.wav\r\n", false, Encoding::legacy, {"\x83\x5C.wav"}},
+      // Bytes valid in both are taken as UTF-8.
+      {"\xE3\x82\xBD.wav", false, Encoding::utf8, {"ソ.wav"}},
+      // The mark is no part of the first line.
+      {mark + "#EXTM3U\r\n한국.wav\r\n", false, Encoding::utf8, {"#EXTM3U", "한국.wav"}},
+      {mark + "a.wav\r\n", false, Encoding::legacy, {"a.wav"}},
+      {mark, false, Encoding::utf8, {}},
+      // An m3u8 is UTF-8 whatever its bytes; lines that are not are left out.
+      {"a.wav\r\n\x83\x5C.wav\r\nnaïve café.wav", true, Encoding::utf8, {"a.wav", "naïve café.wav"}},
+      {"a.wav\r\n", true, Encoding::legacy, {"a.wav"}},
+      {"", true, Encoding::utf8, {}},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(decodePlaylist(c.bytes, c.isM3u8, c.process), c.lines) << c.bytes;
+  }
+  for (const std::string name : {"a.m3u", "a.m3u8", "ソ.m3u8"}) EXPECT_TRUE(isPlaylistName(name)) << name;
+  for (const std::string name : {"a.M3U8", "a.m3u8.wav", "m3u8", "a.m3u9", "a.wav"}) {
+    EXPECT_FALSE(isPlaylistName(name)) << name;
+  }
+}
+
 TEST(PlaylistReader, RandomBytesSplitIntoLinesThatRebuildTheText) {
   std::mt19937 random(77);
   const char alphabet[] = {'\r', '\n', 'a', '\x83', '\x5C', '\0', '#', '\xFF'};
@@ -133,7 +170,12 @@ TEST(PlaylistReader, LargeAndBinaryPlaylistsAreReadWhole) {
   std::string binary(1 << 16, '\0');
   for (char& byte : binary) byte = static_cast<char>(random());
   ASSERT_TRUE(loadPlaylist(folder.file("binary.m3u", binary), fileOrder, nullptr, trackList));
-  EXPECT_EQ(trackList, splitPlaylistLines(binary));
+  // In the legacy code page every line is kept as it stands; a UTF-8 process
+  // keeps those that convert.
+  EXPECT_EQ(trackList, decodePlaylist(binary, false, ansi::processEncoding()));
+  if (ansi::processEncoding() == ansi::Encoding::legacy) {
+    EXPECT_EQ(trackList, splitPlaylistLines(binary));
+  }
 }
 
 }  // namespace

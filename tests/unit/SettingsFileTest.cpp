@@ -11,11 +11,19 @@ struct Parsed {
   std::vector<std::string> values;
 };
 
-Parsed parse(const std::string& text) {
+Parsed parse(const std::string& text, ansi::Encoding process = ansi::Encoding::legacy) {
   Parsed parsed;
-  SettingsFile::parse(text, parsed.keys, parsed.values);
+  SettingsFile::parse(text, process, parsed.keys, parsed.values);
   return parsed;
 }
+
+std::string joined(const std::vector<std::string>& writes) {
+  std::string bytes;
+  for (const std::string& write : writes) bytes += write;
+  return bytes;
+}
+
+const std::string mark = "\xEF\xBB\xBF";
 
 TEST(SettingsFile, ParsesLinesByTheirFirstEqualsSign) {
   struct Case {
@@ -35,7 +43,7 @@ TEST(SettingsFile, ParsesLinesByTheirFirstEqualsSign) {
       {"A=1\r\nB=x\r\n\r\n", {"A", "B"}, {"1", "x"}},   // CR LF from a Windows editor
       {"A=1\r\r\n", {"A"}, {"1\r"}},                    // only the CR before the LF goes
       {"A=1 \n", {"A"}, {"1 "}},
-      {"\xEF\xBB\xBF" "CurDir=x\n", {"\xEF\xBB\xBF" "CurDir"}, {"x"}},
+      {"\xEF\xBB\xBF" "CurDir=x\n", {"CurDir"}, {"x"}},  // the mark says UTF-8 and is no key's
       {"CurDir=C:\\\x83\x5C\n", {"CurDir"}, {"C:\\\x83\x5C"}},
       {"A=\x83\nB=2\n", {"A", "B"}, {"\x83", "2"}},
       {"CurDir=a\nCurDir=b\n", {"CurDir", "CurDir"}, {"a", "b"}},
@@ -48,6 +56,48 @@ TEST(SettingsFile, ParsesLinesByTheirFirstEqualsSign) {
   // A NUL ends parsing: the lines from the one holding it on are ignored.
   Parsed withNul = parse(std::string("A=1\nB=2\0\nC=3\n", 13));
   EXPECT_EQ(withNul.keys, std::vector<std::string>{"A"});
+}
+
+// Text in UTF-8 in this source; the code page 932 forms are spelled in bytes.
+TEST(SettingsFile, ReadsEitherEncodingIntoTheProcessText) {
+  using ansi::Encoding;
+  struct Case {
+    std::string text;
+    Encoding process;
+    std::vector<std::string> values;
+  };
+  const Case cases[] = {
+      {"CurDir=C:\\\x83\x5C\nSubDir=\x95\x5C\n", Encoding::utf8, {"C:\\ソ", "表"}},
+      {"CurDir=C:\\\x83\x5C\nSubDir=\x95\x5C\n", Encoding::legacy, {"C:\\\x83\x5C", "\x95\x5C"}},
+      {mark + "CurDir=C:\\ソ\nLastFile=C:\\한국.wav\n", Encoding::utf8, {"C:\\ソ", "C:\\한국.wav"}},
+      // Without the UTF-8 code page a name it cannot hold is left out.
+      {mark + "CurDir=C:\\ソ\nLastFile=C:\\한국.wav\n", Encoding::legacy, {"C:\\\x83\x5C"}},
+      // Bytes that are no character of their encoding are left out too.
+      {"A=\x83\nB=2\n", Encoding::utf8, {"2"}},
+      {mark + "A=\xFF\nB=2\n", Encoding::legacy, {"2"}},
+      {mark + "A=\xFF\nB=2\n", Encoding::utf8, {"2"}},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(parse(c.text, c.process).values, c.values) << "text: " << c.text;
+  }
+}
+
+TEST(SettingsFile, WritesTheLegacyCodePageUnlessAValueHasNoPlaceInIt) {
+  using ansi::Encoding;
+  const std::vector<std::string> representable = {"CurDir=C:\\ソ\n", "SubDir=表\n", "TopMode=1\n"};
+  EXPECT_EQ(joined(SettingsFile::encodeLines(representable, Encoding::utf8)),
+            "CurDir=C:\\\x83\x5C\nSubDir=\x95\x5C\nTopMode=1\n");
+  const std::vector<std::string> legacy = {"CurDir=C:\\\x83\x5C\n", "LastFile=\x95\x5C.mp3\n"};
+  EXPECT_EQ(SettingsFile::encodeLines(legacy, Encoding::legacy), legacy);
+
+  const std::vector<std::string> hangul = {"CurDir=C:\\ソ\n", "LastFile=C:\\ソ\\한국.wav\n"};
+  const std::vector<std::string> written = SettingsFile::encodeLines(hangul, Encoding::utf8);
+  ASSERT_EQ(written.size(), 2u);
+  EXPECT_EQ(joined(written), mark + "CurDir=C:\\ソ\nLastFile=C:\\ソ\\한국.wav\n");
+  // Read back, the marked file gives the values as they were.
+  const Parsed back = parse(joined(written), Encoding::utf8);
+  EXPECT_EQ(back.keys, (std::vector<std::string>{"CurDir", "LastFile"}));
+  EXPECT_EQ(back.values, (std::vector<std::string>{"C:\\ソ", "C:\\ソ\\한국.wav"}));
 }
 
 TEST(SettingsFile, ReadsAFileAndLooksUpTheFirstOfDuplicateKeys) {

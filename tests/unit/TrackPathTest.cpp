@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "ProcessText.h"
+
 namespace {
 
 // "ソ" and "表" end in the byte of "\\" (0x5C) without being one.
-const std::string so = "\x83\x5C";
-const std::string hyo = "\x95\x5C";
+const std::string so = processText("ソ");
+const std::string hyo = processText("表");
 
 TEST(TrackPath, FileNameIsTheTextAfterTheLastBackslashCharacter) {
   struct Case {

@@ -3,14 +3,15 @@
 #include <gtest/gtest.h>
 
 #include "TestFolder.h"
+#include "ProcessText.h"
 
 namespace {
 
 using Paths = std::vector<std::string>;
 
 const std::vector<std::string> defaultExts = {"exe", "def", "txt", "m3u", "dll"};
-const std::string so = "\x83\x5C";   // "ソ": its trail byte is the byte of "\\"
-const std::string hyo = "\x95\x5C";  // "表"
+const std::string so = processText("ソ");   // in code page 932 its trail byte is the byte of "\\"
+const std::string hyo = processText("表");
 
 TrackOrder orderOf(std::int32_t randomMode, std::int32_t sortMethod, bool sortReverse) {
   return TrackOrder{randomMode, sortMethod, sortReverse};

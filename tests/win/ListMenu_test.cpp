@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "resources/resource.h"
+#include "ProcessText.h"
 
 namespace {
 
@@ -48,12 +49,12 @@ TEST(ListMenuTest, ItemsFollowTheEntriesWithTheDynamicIdentifiersUpToTheLastOne)
 }
 
 TEST(ListMenuTest, EntriesShowAsTheyAreHeld) {
-  const std::vector<std::string> entries = {"Z:\\music\\Rock & Roll\\a.wav", "\x95\x5c\x83\x5c", "&"};
+  const std::vector<std::string> entries = {"Z:\\music\\Rock & Roll\\a.wav", processText("表ソ"), "&"};
   HMENU menu = ListMenu::build(entries);
   ASSERT_EQ(GetMenuItemCount(menu), 3);
   // The stored text doubles "&" so that the menu draws the name, not an access key.
   EXPECT_EQ(itemText(menu, 0), "Z:\\music\\Rock && Roll\\a.wav");
-  EXPECT_EQ(itemText(menu, 1), "\x95\x5c\x83\x5c");
+  EXPECT_EQ(itemText(menu, 1), processText("表ソ"));
   EXPECT_EQ(itemText(menu, 2), "&&");
   DestroyMenu(menu);
 }

@@ -7,7 +7,9 @@
 #include <random>
 
 #include "library/NameOrder.h"
+#include "platform/LegacyCodePage_win32.h"
 #include "platform/NameCollation.h"
+#include "platform/TextEncoding.h"
 
 namespace {
 
@@ -25,18 +27,22 @@ std::u16string keyOf(const std::string& name) {
   return key;
 }
 
+// Every character of the legacy code page, as process text.
 std::vector<std::string> everyCharacter() {
   std::vector<std::string> characters;
+  auto add = [&](const std::string& legacy) {
+    std::string text;
+    if (text_encoding::convert(legacy, ansi::Encoding::legacy, ansi::processEncoding(), text) &&
+        wide(text).size() == 1) {
+      characters.push_back(text);
+    }
+  };
   for (unsigned first = 1; first < 256; ++first) {
-    if (!IsDBCSLeadByte(static_cast<BYTE>(first))) {
-      std::string single(1, static_cast<char>(first));
-      if (!wide(single).empty()) characters.push_back(single);
+    if (!ansi::isLeadByte(static_cast<unsigned char>(first))) {
+      add(std::string(1, static_cast<char>(first)));
       continue;
     }
-    for (unsigned second = 0x40; second < 256; ++second) {
-      std::string pair{static_cast<char>(first), static_cast<char>(second)};
-      if (wide(pair).size() == 1) characters.push_back(pair);
-    }
+    for (unsigned second = 0x40; second < 256; ++second) add(std::string{static_cast<char>(first), static_cast<char>(second)});
   }
   return characters;
 }
@@ -57,7 +63,7 @@ void expectAgreement(std::vector<std::string> names) {
 }
 
 TEST(NameCollation, AgreesWithTheCaseBlindOrdinalComparison) {
-  ASSERT_EQ(GetACP(), 932u);
+  ASSERT_EQ(legacyCodePage(), 932u);
   const std::vector<std::string> characters = everyCharacter();
   ASSERT_GT(characters.size(), 7000u);
   expectAgreement(characters);

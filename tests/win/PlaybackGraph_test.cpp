@@ -16,6 +16,7 @@
 #include "TestFolder.h"
 #include "TestMedia.h"
 #include "ToneFile.h"
+#include "ProcessText.h"
 
 namespace {
 
@@ -109,9 +110,9 @@ TEST(PlaybackGraph, WhatIsNoSoundFailsToRender) {
 
 TEST(PlaybackGraph, RendersAJapanesePathThroughTheAnsiCodePage) {
   TestFolder folder;
-  // "表ソ": both characters end in the byte of "\\".
-  const std::string sub = folder.folder("\x95\x5C\x83\x5C");
-  const std::string path = sub + "\\\x83\x5C.wav";
+  // In code page 932 both characters of "表ソ" end in the byte of "\\".
+  const std::string sub = folder.folder(processText("表ソ"));
+  const std::string path = sub + "\\" + processText("ソ.wav");
   ASSERT_TRUE(tone_file::writeWav(path, 440, 100));
   GraphOnWindow g;
   g.graph.create(g.window.target());

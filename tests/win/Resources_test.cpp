@@ -26,13 +26,14 @@ TEST(Resources, StringTableReadsBackInTheAnsiCodePage) {
       {IDS_TIP_NEXT, L"次の曲へ"},       {IDS_TIP_PREV, L"前の曲へ"}, {IDS_TIP_CUE, L"頭出し"},
       {IDS_TIP_EXIT, L"終了"},           {IDS_DEFAULT_GROUP_ITEM, L"<デフォルト>"},
       {IDS_DEFAULT_GROUP_NAME, L"デフォルト"},
+      {IDS_BROWSE_TITLE, L"音楽ファイルのあるフォルダを選択してください"},
   };
-  ASSERT_EQ(GetACP(), 932u) << "the Japanese texts need code page 932";
+  ASSERT_TRUE(GetACP() == 932u || GetACP() == CP_UTF8) << "the Japanese texts need code page 932 or UTF-8";
   for (const auto& s : strings) {
-    wchar_t wide[64] = {};
-    LoadStringW(module(), s.first, wide, 64);
+    wchar_t wide[128] = {};
+    LoadStringW(module(), s.first, wide, 128);
     EXPECT_EQ(std::wstring(wide), s.second) << s.first;
-    char narrow[64] = {};
+    char narrow[128] = {};
     LoadStringA(module(), s.first, narrow, sizeof narrow);
     EXPECT_EQ(std::string(narrow), ansi(s.second)) << s.first;
   }
