@@ -24,12 +24,27 @@ mkdir -p "$run"
 # A Linux path as the player reads it: drive Z:, backslashes, the Japanese code page.
 windows_path() { printf 'Z:%s' "$1" | tr '/' '\\' | iconv -f UTF-8 -t CP932; }
 
-# Makes FOLDER the music root; the other settings stay as they were.
+# Makes FOLDER the music root; the other settings stay as they were. The file
+# stays in the Japanese code page while everything in it fits, and is written
+# as UTF-8 behind a byte-order mark otherwise, as the player itself saves it.
 set_music_root() {
-  local kept=""
-  if [ -f "$settings" ]; then kept=$(grep -av '^\(CurDir\|SubDir\|LastFile\)=' "$settings" || true); fi
-  { printf 'CurDir='; windows_path "$1"; printf '\n'; [ -z "$kept" ] || printf '%s\n' "$kept"; } >"$settings.new"
-  mv "$settings.new" "$settings"
+  python3 - "$settings" "$1" <<'PY'
+import os, sys
+settings, folder = sys.argv[1], sys.argv[2]
+mark = b"\xef\xbb\xbf"
+lines = []
+if os.path.exists(settings):
+    data = open(settings, "rb").read()
+    text = data[3:].decode("utf-8", "replace") if data.startswith(mark) else data.decode("cp932", "replace")
+    lines = [l for l in text.split("\n") if l and not l.startswith(("CurDir=", "SubDir=", "LastFile="))]
+text = "".join(l + "\n" for l in ["CurDir=Z:" + folder.replace("/", "\\")] + lines)
+try:
+    data = text.encode("cp932")
+except UnicodeEncodeError:
+    data = mark + text.encode("utf-8")
+open(settings + ".new", "wb").write(data)
+os.replace(settings + ".new", settings)
+PY
 }
 
 # A few seconds of sound per file: two folders (groups), a playlist, two files of the root itself.
