@@ -34,8 +34,10 @@ void PlayerPictures::loadFaces() {
 }
 
 void PlayerPictures::replaceBitmap(HBITMAP& member, int bitmapId) {
+  // A section keeps the resource's own header and colour table, which the
+  // palette is built from; a device bitmap would take the display's.
   auto loaded = static_cast<HBITMAP>(
-      LoadImageA(Module::instance(), MAKEINTRESOURCEA(bitmapId), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
+      LoadImageA(Module::instance(), MAKEINTRESOURCEA(bitmapId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
   if (member && member != loaded) DeleteObject(member);
   member = loaded;
 }
@@ -64,31 +66,32 @@ HPALETTE paletteFromColourTable(HDC dc, HBITMAP bitmap, unsigned colours) {
   std::vector<RGBQUAD> table(colours);
   HDC memory = CreateCompatibleDC(dc);
   HGDIOBJ previous = SelectObject(memory, bitmap);
-  GetDIBColorTable(memory, 0, colours, table.data());
+  // The table may hold fewer entries than the depth allows; only those are colours.
+  const UINT read = GetDIBColorTable(memory, 0, colours, table.data());
   SelectObject(memory, previous);
   DeleteDC(memory);
-  std::vector<BYTE> storage(sizeof(LOGPALETTE) + colours * sizeof(PALETTEENTRY));
+  if (read == 0) return nullptr;
+  std::vector<BYTE> storage(sizeof(LOGPALETTE) + read * sizeof(PALETTEENTRY));
   auto* logical = reinterpret_cast<LOGPALETTE*>(storage.data());
   logical->palVersion = 0x300;
-  logical->palNumEntries = static_cast<WORD>(colours);
-  for (unsigned i = 0; i < colours; ++i) {
+  logical->palNumEntries = static_cast<WORD>(read);
+  for (unsigned i = 0; i < read; ++i) {
     logical->palPalEntry[i] = PALETTEENTRY{table[i].rgbRed, table[i].rgbGreen, table[i].rgbBlue, 0};
   }
   return CreatePalette(logical);
 }
 }  // namespace
 
+HPALETTE PlayerPictures::paletteFor(HDC dc, HBITMAP bitmap) {
+  const unsigned colours = bitmapColourCount(bitmap);
+  if (colours > 256) return CreateHalftonePalette(dc);
+  return colours > 0 ? paletteFromColourTable(dc, bitmap, colours) : nullptr;
+}
+
 void PlayerPictures::createPalette(HWND window) {
   HDC dc = GetDC(window);
   if (!dc) return;
-  if ((GetDeviceCaps(dc, RASTERCAPS) & RC_PALETTE) && backgroundBitmap) {
-    const unsigned colours = bitmapColourCount(backgroundBitmap);
-    if (colours > 256) {
-      palette = CreateHalftonePalette(dc);
-    } else if (colours > 0) {
-      palette = paletteFromColourTable(dc, backgroundBitmap, colours);
-    }
-  }
+  if ((GetDeviceCaps(dc, RASTERCAPS) & RC_PALETTE) && backgroundBitmap) palette = paletteFor(dc, backgroundBitmap);
   ReleaseDC(window, dc);
 }
 
