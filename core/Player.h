@@ -125,12 +125,15 @@ class Player {
     bool refilled = false;
     bool repeat = false;
     bool random = false;
+    // Some entry was tried, so a search that finds nothing ends empty.
     bool tried = false;
+    // The play button shows the search's own wish to play.
     bool shown = false;
   };
   QueueSearch search_;
   std::optional<std::chrono::milliseconds> slice_;
   std::function<void()> continueLater_;
+  // Commands that came during a search, in the order they came; run once it settles.
   std::deque<std::function<void()>> deferredCommands_;
   bool runningDeferred_ = false;
 };
