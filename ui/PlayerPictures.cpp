@@ -66,32 +66,31 @@ HPALETTE paletteFromColourTable(HDC dc, HBITMAP bitmap, unsigned colours) {
   std::vector<RGBQUAD> table(colours);
   HDC memory = CreateCompatibleDC(dc);
   HGDIOBJ previous = SelectObject(memory, bitmap);
-  // The table may hold fewer entries than the depth allows; only those are colours.
-  const UINT read = GetDIBColorTable(memory, 0, colours, table.data());
+  GetDIBColorTable(memory, 0, colours, table.data());
   SelectObject(memory, previous);
   DeleteDC(memory);
-  if (read == 0) return nullptr;
-  std::vector<BYTE> storage(sizeof(LOGPALETTE) + read * sizeof(PALETTEENTRY));
+  std::vector<BYTE> storage(sizeof(LOGPALETTE) + colours * sizeof(PALETTEENTRY));
   auto* logical = reinterpret_cast<LOGPALETTE*>(storage.data());
   logical->palVersion = 0x300;
-  logical->palNumEntries = static_cast<WORD>(read);
-  for (unsigned i = 0; i < read; ++i) {
+  logical->palNumEntries = static_cast<WORD>(colours);
+  for (unsigned i = 0; i < colours; ++i) {
     logical->palPalEntry[i] = PALETTEENTRY{table[i].rgbRed, table[i].rgbGreen, table[i].rgbBlue, 0};
   }
   return CreatePalette(logical);
 }
 }  // namespace
 
-HPALETTE PlayerPictures::paletteFor(HDC dc, HBITMAP bitmap) {
-  const unsigned colours = bitmapColourCount(bitmap);
-  if (colours > 256) return CreateHalftonePalette(dc);
-  return colours > 0 ? paletteFromColourTable(dc, bitmap, colours) : nullptr;
-}
-
 void PlayerPictures::createPalette(HWND window) {
   HDC dc = GetDC(window);
   if (!dc) return;
-  if ((GetDeviceCaps(dc, RASTERCAPS) & RC_PALETTE) && backgroundBitmap) palette = paletteFor(dc, backgroundBitmap);
+  if ((GetDeviceCaps(dc, RASTERCAPS) & RC_PALETTE) && backgroundBitmap) {
+    const unsigned colours = bitmapColourCount(backgroundBitmap);
+    if (colours > 256) {
+      palette = CreateHalftonePalette(dc);
+    } else if (colours > 0) {
+      palette = paletteFromColourTable(dc, backgroundBitmap, colours);
+    }
+  }
   ReleaseDC(window, dc);
 }
 

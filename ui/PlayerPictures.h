@@ -18,8 +18,6 @@ class PlayerPictures {
   void loadBitmaps();
   // Only palette displays get a palette.
   void createPalette(HWND window);
-  // The bitmap's own colour table, or the halftone palette for more than 256 colours.
-  static HPALETTE paletteFor(HDC dc, HBITMAP bitmap);
   // The background centred in the client area, through the palette if there is one.
   void paintBackground(HDC dc, const RECT& client) const;
   // The play button holds one face list; the other one is released here.
