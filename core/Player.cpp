@@ -78,8 +78,9 @@ void Player::saveSettings(const std::string& settingsName) {
 void Player::openTrack(const std::string& path) {
   graph_.release();
   graph_.create(notifyTarget_);
+  // A failure disables the play button only once the search has settled, so
+  // that it does not blink through a long run of unplayable files.
   if (!graph_.renderFile(track_path::resolveAgainstRoot(path, state_.curDir))) {
-    display_.setPlayButtonEnabled(false);
     state_.trackLoaded = false;
     return;
   }
@@ -116,6 +117,7 @@ Player::SearchResult Player::openFirstLoadable() {
   while (tried < queue.size()) {
     openTrack(queue[tried]);
     ++tried;
+    search_.tried = true;
     if (state_.trackLoaded) {
       result = SearchResult::found;
       break;
@@ -131,11 +133,19 @@ Player::SearchResult Player::openFirstLoadable() {
 
 void Player::advance(bool play, bool refill) {
   // A new advance takes over from one still under way: its caller has set the queue.
-  search_ = QueueSearch{true, play, refill, false};
+  search_ = QueueSearch{};
+  search_.active = true;
+  search_.play = play;
+  search_.mayRefill = refill;
+  search_.repeat = state_.repeatMode == 1;
+  search_.random = state_.randomMode != 0;
   searchQueue();
 }
 
-void Player::setAdvanceSlice(std::chrono::milliseconds slice) { slice_ = slice; }
+void Player::setAdvanceSlice(std::chrono::milliseconds slice, std::function<void()> continueLater) {
+  slice_ = slice;
+  continueLater_ = std::move(continueLater);
+}
 
 void Player::continueAdvance() {
   if (search_.active) searchQueue();
@@ -143,16 +153,63 @@ void Player::continueAdvance() {
 
 void Player::searchQueue() {
   SearchResult result = openFirstLoadable();
-  if (result == SearchResult::exhausted && !search_.refilled &&
-      (state_.repeatMode == 1 || search_.mayRefill)) {
+  if (result == SearchResult::exhausted && !search_.refilled && (search_.repeat || search_.mayRefill)) {
     search_.refilled = true;
-    if (state_.randomMode != 0) shuffleTracks();
+    if (search_.random) shuffleTracks();
     state_.playQueue = state_.trackList;
     result = openFirstLoadable();
   }
-  if (result == SearchResult::sliceOver) return;
+  if (result != SearchResult::sliceOver) {
+    settleSearch(result == SearchResult::found);
+    return;
+  }
+  // The former track was released by the first try: nothing plays meanwhile.
+  state_.playing = false;
+  if (!search_.shown) showSearchPlayWish(search_.play);
+  if (continueLater_) continueLater_();
+}
+
+void Player::showSearchPlayWish(bool play) {
+  search_.play = play;
+  search_.shown = true;
+  display_.setPlayButtonFace(play ? PlayButtonFace::Stop : PlayButtonFace::Play);
+  display_.setPlayButtonEnabled(true);
+}
+
+void Player::settleSearch(bool found) {
   search_.active = false;
-  if (result == SearchResult::found && search_.play) {
+  if (search_.tried && !found) display_.setPlayButtonEnabled(false);
+  const bool play = found && search_.play;
+  if (deferredCommands_.empty()) {
+    if (play) {
+      startPlayback();
+    } else {
+      stopPlayback();
+    }
+    return;
+  }
+  // The commands that came during the search act on the track it found; that
+  // track does not start only to give way to them at once.
+  state_.playing = play;
+  if (!runningDeferred_) runDeferredCommands();
+}
+
+bool Player::deferUntilSearchSettles(std::function<void()> command) {
+  if (!search_.active) return false;
+  deferredCommands_.push_back(std::move(command));
+  return true;
+}
+
+void Player::runDeferredCommands() {
+  runningDeferred_ = true;
+  while (!search_.active && !deferredCommands_.empty()) {
+    const std::function<void()> command = std::move(deferredCommands_.front());
+    deferredCommands_.pop_front();
+    command();
+  }
+  runningDeferred_ = false;
+  if (search_.active) return;
+  if (state_.playing) {
     startPlayback();
   } else {
     stopPlayback();
@@ -163,15 +220,13 @@ void Player::shuffleTracks() { shuffleWith(generator_, state_.trackList); }
 
 // Transport.
 
-bool Player::wantsToPlay() const { return search_.active ? search_.play : state_.playing; }
-
 void Player::onPlay() {
-  if (search_.active) {
-    // Nothing is loaded yet: the press decides whether the track found plays.
-    search_.play = !search_.play;
-    display_.setPlayButtonFace(search_.play ? PlayButtonFace::Stop : PlayButtonFace::Play);
+  // Nothing is loaded yet: the press decides whether the track found plays.
+  if (search_.active && deferredCommands_.empty()) {
+    showSearchPlayWish(!search_.play);
     return;
   }
+  if (deferUntilSearchSettles([this] { onPlay(); })) return;
   if (state_.playing) {
     stopPlayback();
   } else {
@@ -179,11 +234,24 @@ void Player::onPlay() {
   }
 }
 
+void Player::onStop() {
+  if (search_.active && deferredCommands_.empty()) {
+    showSearchPlayWish(false);
+    return;
+  }
+  if (deferUntilSearchSettles([this] { onStop(); })) return;
+  stopPlayback();
+}
+
 void Player::onCue() { graph_.rewind(); }
 
-void Player::onNext() { advance(wantsToPlay(), true); }
+void Player::onNext() {
+  if (deferUntilSearchSettles([this] { onNext(); })) return;
+  advance(state_.playing, true);
+}
 
 void Player::onPrev() {
+  if (deferUntilSearchSettles([this] { onPrev(); })) return;
   const TrackList& tracks = state_.trackList;
   if (state_.previousFile.empty() || tracks.empty()) return;
   std::size_t current = tracks.size();
@@ -196,7 +264,7 @@ void Player::onPrev() {
   } else {
     state_.playQueue.assign(tracks.begin() + static_cast<std::ptrdiff_t>(current - 1), tracks.end());
   }
-  advance(wantsToPlay(), false);
+  advance(state_.playing, false);
 }
 
 void Player::onGraphNotify() {
@@ -237,6 +305,7 @@ std::string Player::joinExcludedExts() const { return ::joinExcludedExts(state_)
 // Groups and tracks.
 
 void Player::buildGroupList(const std::string& root) {
+  if (deferUntilSearchSettles([this, root] { buildGroupList(root); })) return;
   if (!root.empty()) {
     state_.groupList = enumerateGroups(root);
     state_.curDir = root;
@@ -283,6 +352,7 @@ TrackOrder Player::trackOrder() const {
 void Player::setPopupKind(PopupKind kind) { state_.popupKind = kind; }
 
 void Player::chooseGroup(std::size_t position) {
+  if (deferUntilSearchSettles([this, position] { chooseGroup(position); })) return;
   if (position == 0) {
     selectGroup(std::string());
   } else if (position - 1 < state_.groupList.size()) {
@@ -291,6 +361,7 @@ void Player::chooseGroup(std::size_t position) {
 }
 
 void Player::chooseTrack(std::size_t position) {
+  if (deferUntilSearchSettles([this, position] { chooseTrack(position); })) return;
   const TrackList& tracks = state_.trackList;
   if (position >= tracks.size()) return;
   state_.playQueue.assign(tracks.begin() + static_cast<std::ptrdiff_t>(position), tracks.end());
@@ -299,6 +370,7 @@ void Player::chooseTrack(std::size_t position) {
 
 void Player::playDropped(const std::vector<std::string>& paths) {
   if (paths.empty()) return;
+  if (deferUntilSearchSettles([this, paths] { playDropped(paths); })) return;
   PlayQueue oldQueue = std::move(state_.playQueue);
   const std::string current = state_.trackLoaded ? state_.lastFile : std::string();
   state_.playQueue = paths;

@@ -4,6 +4,7 @@
 // through PlayerDisplay and plays only through MediaGraph.
 #include <chrono>
 #include <cstddef>
+#include <deque>
 #include <functional>
 #include <optional>
 #include <string>
@@ -41,8 +42,10 @@ class Player {
   // The same save, for the end of the Windows session.
   void saveSettings(const std::string& settingsName);
 
-  // Transport.
+  // Transport. A command that comes while a search is under way ends as it
+  // would had the search found its track at once, just before the command.
   void onPlay();
+  void onStop();
   void onCue();
   void onNext();
   void onPrev();
@@ -80,10 +83,11 @@ class Player {
   void shuffleTracks();
 
   // With a slice set, a search of the queue that has run that long with
-  // entries left stops and goes on at the next continueAdvance(), so that a
-  // window answers its user between the slices of a long run of unplayable
-  // files. Without one, advance searches to its end at once.
-  void setAdvanceSlice(std::chrono::milliseconds slice);
+  // entries left stops, asks continueLater to have continueAdvance() called
+  // soon, and goes on then, so that a window answers its user between the
+  // slices of a long run of unplayable files. Without one, advance searches to
+  // its end at once.
+  void setAdvanceSlice(std::chrono::milliseconds slice, std::function<void()> continueLater);
   bool advancing() const { return search_.active; }
   void continueAdvance();
 
@@ -96,8 +100,14 @@ class Player {
   // or the slice is over; the tried entries leave it.
   SearchResult openFirstLoadable();
   void searchQueue();
-  // Playing, or about to play the track a search under way will find.
-  bool wantsToPlay() const;
+  void settleSearch(bool found);
+  // The play button while a search goes on: enabled, and showing whether the
+  // track found will play.
+  void showSearchPlayWish(bool play);
+  // Keeps the command for the moment the search under way settles; false when
+  // there is no search and the command is to run now.
+  bool deferUntilSearchSettles(std::function<void()> command);
+  void runDeferredCommands();
   // Queues the TrackList from the saved track on and loads it, stopped.
   void resume(const std::string& target);
   TrackOrder trackOrder() const;
@@ -109,14 +119,25 @@ class Player {
   ShuffleGenerator& generator_;
   std::string defaultGroupLabel_;
 
-  // The advance under way: what it does once a track loads, and whether it may
-  // still start a new pass over the TrackList.
+  // The advance under way: what it does once a track loads, whether it may
+  // still start a new pass over the TrackList, and the options it began with,
+  // which an option changed during the search does not alter.
   struct QueueSearch {
     bool active = false;
     bool play = false;
     bool mayRefill = false;
     bool refilled = false;
+    bool repeat = false;
+    bool random = false;
+    // Some entry was tried, so a search that finds nothing ends empty.
+    bool tried = false;
+    // The play button shows the search's own wish to play.
+    bool shown = false;
   };
   QueueSearch search_;
   std::optional<std::chrono::milliseconds> slice_;
+  std::function<void()> continueLater_;
+  // Commands that came during a search, in the order they came; run once it settles.
+  std::deque<std::function<void()>> deferredCommands_;
+  bool runningDeferred_ = false;
 };

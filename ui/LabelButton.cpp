@@ -38,7 +38,8 @@ BOOL LabelButton::draw(const DRAWITEMSTRUCT& item) const {
   SetBkMode(dc, TRANSPARENT);
   char text[1000];
   const int length = GetWindowTextA(window(), text, sizeof text);
-  DrawTextA(dc, text, length, &textArea, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+  // Names are shown as they stand: "&" is not a mnemonic prefix here.
+  DrawTextA(dc, text, length, &textArea, DT_SINGLELINE | DT_VCENTER | DT_CENTER | DT_NOPREFIX);
   RestoreDC(dc, -1);
   return TRUE;
 }

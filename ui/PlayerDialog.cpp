@@ -16,6 +16,7 @@ namespace {
 // Long enough for a few tries of unplayable files, short enough that a click
 // between two slices is answered at once.
 constexpr std::chrono::milliseconds advanceSlice{30};
+constexpr UINT_PTR searchTimer = 1;
 
 std::string loadString(UINT id) {
   char text[256];
@@ -48,25 +49,22 @@ bool PlayerDialog::create() {
 LRESULT PlayerDialog::onInitDialog(const WindowMessage&) {
   centerWindow(dialog);
   setIcons();
-  if (MessageLoop* loop = MessageLoop::current()) {
-    loop->addMessageFilter(*this);
-    loop->addIdleHandler(*this);
-  }
+  if (MessageLoop* loop = MessageLoop::current()) loop->addMessageFilter(*this);
   const GraphNotifyTarget notifyTarget{reinterpret_cast<std::uintptr_t>(dialog), WM_GRAPHNOTIFY};
   player = std::make_unique<Player>(graph, *this, notifyTarget);
   player->setDefaultGroupLabel(loadString(IDS_DEFAULT_GROUP_NAME));
-  player->setAdvanceSlice(advanceSlice);
+  player->setAdvanceSlice(advanceSlice, [this] { SetTimer(dialog, searchTimer, USER_TIMER_MINIMUM, nullptr); });
   player->startUp(settings_keys::fileName, *this);
   mediaKeys.registerFor(dialog);
   return TRUE;
 }
 
-void PlayerDialog::onIdle() {
-  if (!player || !player->advancing()) return;
-  player->continueAdvance();
-  // The loop runs its idle handlers again only after a message; input that
-  // came during the slice is taken first.
-  if (player->advancing()) PostMessageA(dialog, WM_NULL, 0, 0);
+LRESULT PlayerDialog::onTimer(const WindowMessage& m) {
+  if (m.wParam != searchTimer) return 0;
+  // One slice per tick: the slice asks for the next one while the search goes on.
+  KillTimer(dialog, searchTimer);
+  if (player) player->continueAdvance();
+  return 0;
 }
 
 void PlayerDialog::setIcons() {
@@ -286,7 +284,7 @@ void PlayerDialog::runMediaCommand(MediaCommand command) {
       player->onPrev();
       break;
     case MediaCommand::Stop:
-      player->stopPlayback();
+      player->onStop();
       break;
     case MediaCommand::None:
       break;

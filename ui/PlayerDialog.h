@@ -23,10 +23,7 @@
 // The graph has events to collect.
 constexpr UINT WM_GRAPHNOTIFY = WM_APP + 201;
 
-class PlayerDialog final : public PlayerDisplay,
-                           public StartUpWindowSteps,
-                           public MessageFilter,
-                           public IdleHandler {
+class PlayerDialog final : public PlayerDisplay, public StartUpWindowSteps, public MessageFilter {
  public:
   static constexpr int templateId = IDD_PLAYER;
 
@@ -64,6 +61,7 @@ class PlayerDialog final : public PlayerDisplay,
         Map::command(ID_ONE_PLAY, &PlayerDialog::forwardToPlayer<&Player::onOnePlay>),
         Map::message(WM_ENDSESSION, &PlayerDialog::onEndSession),
         Map::message(WM_HOTKEY, &PlayerDialog::onHotKey),
+        Map::message(WM_TIMER, &PlayerDialog::onTimer),
         Map::anyMessage(&PlayerDialog::onAppCommand),
     };
     return map;
@@ -93,9 +91,6 @@ class PlayerDialog final : public PlayerDisplay,
 
   // MessageFilter: keyboard navigation of the dialog.
   bool preTranslate(MSG& message) override;
-  // IdleHandler: a long search for a playable track goes on here, one slice at
-  // a time, so that what the user does is handled between the slices.
-  void onIdle() override;
 
   void applyTopMost(bool on);
 
@@ -114,6 +109,10 @@ class PlayerDialog final : public PlayerDisplay,
   void onTopMost(const WindowMessage& m);
   void onTransparent(const WindowMessage& m);
   LRESULT onEndSession(const WindowMessage& m);
+  // A long search for a playable track goes on at the search timer, one slice
+  // at a time: timers come after input and painting, and every modal loop
+  // (menus, the About box, the folder chooser, a window drag) dispatches them.
+  LRESULT onTimer(const WindowMessage& m);
 
   // Menus, dropped files, the folder chooser and the About box.
   void onAbout(const WindowMessage& m);

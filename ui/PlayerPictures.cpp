@@ -34,8 +34,10 @@ void PlayerPictures::loadFaces() {
 }
 
 void PlayerPictures::replaceBitmap(HBITMAP& member, int bitmapId) {
+  // A section keeps the resource's own header and colour table, which the
+  // palette is built from; a device bitmap would take the display's.
   auto loaded = static_cast<HBITMAP>(
-      LoadImageA(Module::instance(), MAKEINTRESOURCEA(bitmapId), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
+      LoadImageA(Module::instance(), MAKEINTRESOURCEA(bitmapId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
   if (member && member != loaded) DeleteObject(member);
   member = loaded;
 }

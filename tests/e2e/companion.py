@@ -68,6 +68,20 @@ def wait_no_dialog(timeout=10):
     return wait_until(lambda: not listing().dialogs, timeout)
 
 
+def open_about(player):
+    """The About box, opened from the main menu, with the pointer over it."""
+    window = player.state().window
+    move_pointer(window.x + 3, window.y + 20)
+    xdotool("click", "3")
+    check(wait_popups(1), "no menu opened")
+    xdotool("key", "--delay", "80", "Up", "Return")
+    dialog = wait_dialog()
+    x, y, w, h = dialog["rect"]
+    move_pointer(x + 10, y + h - 10)
+    time.sleep(0.3)
+    return dialog
+
+
 def region(shot, rect):
     x, y, w, h = rect
     return [shot.rgb[((y + row) * shot.width + x) * 3:((y + row) * shot.width + x + w) * 3] for row in range(h)]

@@ -4,23 +4,10 @@ its close button."""
 import subprocess
 import time
 
-from companion import wait_dialog, wait_no_dialog, wait_popups
+from companion import open_about, wait_no_dialog
 from harness import ID, Player, check, move_pointer, park_pointer, xdotool
 
 VERSION_ID = ID["IDC_VERSION"]
-
-
-def open_about(player):
-    window = player.state().window
-    move_pointer(window.x + 3, window.y + 20)
-    xdotool("click", "3")
-    check(wait_popups(1), "no menu opened")
-    xdotool("key", "--delay", "80", "Up", "Return")
-    dialog = wait_dialog()
-    x, y, w, h = dialog["rect"]
-    move_pointer(x + 10, y + h - 10)
-    time.sleep(0.3)
-    return dialog
 
 
 def expected_position(player, dialog):

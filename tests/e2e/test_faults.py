@@ -136,8 +136,7 @@ def test_a_folder_of_unplayable_files_shows_the_window_at_once_and_answers_while
     with player:
         check(time.monotonic() - started < 10, "the window took %.1f s to show" % (time.monotonic() - started))
         check(player.label_texts()[1] == NO_TRACK, "the whole folder was tried before the window showed")
-        # The play key while the files are tried (the button is off after each failed
-        # try): the playable one plays when it is found.
+        # The play key while the files are tried: the playable one plays when it is found.
         # The post is taken between two tries and the face is painted after it.
         player.command(ID["IDC_PLAY"])
         check(wait_until(lambda: player.play_button_state()[0] == "stop", 5), "play during the search shows %r"

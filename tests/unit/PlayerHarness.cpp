@@ -20,6 +20,20 @@ void PlayerHarness::endTrack() {
   player.onGraphNotify();
 }
 
+void PlayerHarness::sliceEveryTry() {
+  player.setAdvanceSlice(std::chrono::milliseconds(0), [this] { continuationAsked = true; });
+}
+
+int PlayerHarness::finishSearch() {
+  int slices = 0;
+  while (continuationAsked && slices < 100) {
+    continuationAsked = false;
+    player.continueAdvance();
+    ++slices;
+  }
+  return slices;
+}
+
 std::string PlayerHarness::name(const std::string& path) const {
   const std::string prefix = root.path() + "\\";
   if (path.compare(0, prefix.size(), prefix) == 0) return path.substr(prefix.size());

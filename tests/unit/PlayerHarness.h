@@ -24,6 +24,10 @@ class PlayerHarness {
   std::string brokenTrack(const std::string& relative);
   // Makes the music root current, as a new root chosen by the user is.
   void chooseRoot() { player.buildGroupList(root.path()); }
+  // Cuts every search after each try, as a window with a very short slice would.
+  void sliceEveryTry();
+  // Runs the slices the search asks for until it settles; how many ran.
+  int finishSearch();
   // The running track plays to its end and the window hears of it.
   void endTrack();
   // The file names of paths under the root, for short expectations.
@@ -41,4 +45,5 @@ class PlayerHarness {
   // A fresh generator: every test draws the sequence from its start.
   ShuffleGenerator generator;
   Player player;
+  bool continuationAsked = false;
 };

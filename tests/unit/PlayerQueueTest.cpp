@@ -276,16 +276,6 @@ TEST(PlayerQueue, OptionCommandsChangeOnlyTheirMembers) {
 
 namespace {
 
-// Continues a sliced search until it is over; the number of slices it took.
-int finishSearch(PlayerHarness& h) {
-  int slices = 0;
-  while (h.player.advancing() && slices < 100) {
-    h.player.continueAdvance();
-    ++slices;
-  }
-  return slices;
-}
-
 TEST(PlayerQueue, ASlicedSearchTriesEachEntryOnceAndEndsAsAWholeSearchWould) {
   PlayerHarness h;
   h.track("a");
@@ -293,7 +283,7 @@ TEST(PlayerQueue, ASlicedSearchTriesEachEntryOnceAndEndsAsAWholeSearchWould) {
   h.brokenTrack("c");
   h.brokenTrack("d");
   h.track("e");
-  h.player.setAdvanceSlice(std::chrono::milliseconds(0));
+  h.sliceEveryTry();
   h.chooseRoot();
   EXPECT_FALSE(h.player.advancing());
   h.player.onPlay();
@@ -303,8 +293,10 @@ TEST(PlayerQueue, ASlicedSearchTriesEachEntryOnceAndEndsAsAWholeSearchWould) {
   h.endTrack();
   EXPECT_TRUE(h.player.advancing());
   EXPECT_EQ(h.attemptNames(), (Names{"b"}));
-  EXPECT_FALSE(h.display.enabled());
-  EXPECT_EQ(finishSearch(h), 3);
+  EXPECT_FALSE(h.state().playing);
+  EXPECT_TRUE(h.display.enabled()) << "play decides whether the track found plays";
+  EXPECT_EQ(h.display.face(), PlayButtonFace::Stop);
+  EXPECT_EQ(h.finishSearch(), 3);
   EXPECT_EQ(h.attemptNames(), (Names{"b", "c", "d", "e"}));
   EXPECT_TRUE(h.state().playing);
   EXPECT_EQ(h.name(h.state().lastFile), "e");
@@ -313,31 +305,31 @@ TEST(PlayerQueue, ASlicedSearchTriesEachEntryOnceAndEndsAsAWholeSearchWould) {
   h.player.chooseTrack(1);
   EXPECT_TRUE(h.player.advancing());
   h.player.onPlay();
-  finishSearch(h);
+  h.finishSearch();
   EXPECT_EQ(h.name(h.state().lastFile), "e");
   EXPECT_FALSE(h.state().playing);
   EXPECT_EQ(h.display.face(), PlayButtonFace::Play);
 
-  // A new advance takes over: next during the search starts from its own queue.
+  // Next during the search waits for the track it finds, then moves past it.
   h.graph.clearLog();
   h.player.chooseTrack(1);
   h.player.onNext();
-  EXPECT_EQ(h.attemptNames(), (Names{"b", "c"}));
-  finishSearch(h);
-  EXPECT_EQ(h.attemptNames(), (Names{"b", "c", "d", "e"}));
+  EXPECT_EQ(h.attemptNames(), (Names{"b"}));
+  h.finishSearch();
+  EXPECT_EQ(h.attemptNames(), (Names{"b", "c", "d", "e", "a"}));
   EXPECT_TRUE(h.state().playing);
   h.player.continueAdvance();
-  EXPECT_EQ(h.attemptNames().size(), 4u);
+  EXPECT_EQ(h.attemptNames().size(), 5u);
 }
 
 TEST(PlayerQueue, ASlicedSearchOfNothingLoadableRefillsOnceAndEndsStopped) {
   PlayerHarness h;
   h.brokenTrack("a");
   h.brokenTrack("b");
-  h.player.setAdvanceSlice(std::chrono::milliseconds(0));
+  h.sliceEveryTry();
   h.player.onRepeat();
   h.chooseRoot();
-  finishSearch(h);
+  h.finishSearch();
   EXPECT_EQ(h.attemptNames(), (Names{"a", "b", "a", "b"}));
   EXPECT_FALSE(h.state().trackLoaded);
   EXPECT_FALSE(h.state().playing);

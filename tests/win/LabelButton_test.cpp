@@ -54,6 +54,17 @@ TEST_F(LabelButtonTest, DrawsItsBitmapThenItsTextInItsColour) {
   EXPECT_EQ(canvas.at(0, 0), backgroundColour) << "a short text stays in the middle";
 }
 
+TEST_F(LabelButtonTest, DrawsAnAmpersandAsItStands) {
+  // As a mnemonic prefix a lone "&" would draw nothing and "&&" one "&".
+  Canvas canvas(75, 20);
+  SetWindowTextA(control, "&");
+  const int one = whitePixels(canvas);
+  SetWindowTextA(control, "&&");
+  const int two = whitePixels(canvas);
+  EXPECT_GT(one, 0);
+  EXPECT_GT(two, one + one / 2);
+}
+
 TEST_F(LabelButtonTest, ShowsTheBitmapTheOwnerHoldsAtEachPaint) {
   Canvas replacement(75, 20);
   replacement.fill(RGB(0, 200, 0), 75, 20);
