@@ -36,10 +36,12 @@ BOOL LabelButton::draw(const DRAWITEMSTRUCT& item) const {
 
   SetTextColor(dc, textColor);
   SetBkMode(dc, TRANSPARENT);
-  char text[1000];
-  const int length = GetWindowTextA(window(), text, sizeof text);
+  // Drawn from UTF-16: DrawTextA would read the text in the code page of the
+  // font's character set (Japanese), not in the process's, which may be UTF-8.
+  wchar_t text[1000];
+  const int length = GetWindowTextW(window(), text, static_cast<int>(sizeof text / sizeof text[0]));
   // Names are shown as they stand: "&" is not a mnemonic prefix here.
-  DrawTextA(dc, text, length, &textArea, DT_SINGLELINE | DT_VCENTER | DT_CENTER | DT_NOPREFIX);
+  DrawTextW(dc, text, length, &textArea, DT_SINGLELINE | DT_VCENTER | DT_CENTER | DT_NOPREFIX);
   RestoreDC(dc, -1);
   return TRUE;
 }

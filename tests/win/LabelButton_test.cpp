@@ -65,6 +65,34 @@ TEST_F(LabelButtonTest, DrawsAnAmpersandAsItStands) {
   EXPECT_GT(two, one + one / 2);
 }
 
+TEST_F(LabelButtonTest, DrawsANameWholeInTheDialogsJapaneseFontWhateverTheProcesssCodePage) {
+  // The dialog font's character set is Japanese; the name is in the process's
+  // code page, which may be UTF-8. It must look as the same name drawn in UTF-16.
+  HFONT font = CreateFontW(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, SHIFTJIS_CHARSET, 0, 0, 0, 0,
+                           L"\xFF2D\xFF33 \xFF30\x30B4\x30B7\x30C3\x30AF");
+  SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  const wchar_t name[] = L"\x30C7\x30D5\x30A9\x30EB\x30C8 na\x00EFve";
+  SetWindowTextW(control, name);
+  Canvas drawn(75, 20);
+  const int labelPixels = whitePixels(drawn);
+
+  Canvas reference(75, 20);
+  reference.fill(RGB(255, 0, 255), 75, 20);
+  HGDIOBJ previous = SelectObject(reference.dc, font);
+  SetTextColor(reference.dc, white);
+  SetBkMode(reference.dc, TRANSPARENT);
+  RECT area{0, -1, 75, 19};
+  DrawTextW(reference.dc, name, -1, &area, DT_SINGLELINE | DT_VCENTER | DT_CENTER | DT_NOPREFIX);
+  SelectObject(reference.dc, previous);
+  int referencePixels = 0;
+  for (int y = 0; y < 20; ++y) {
+    for (int x = 0; x < 75; ++x) referencePixels += reference.at(x, y) == white;
+  }
+  DeleteObject(font);
+  EXPECT_GT(referencePixels, 10);
+  EXPECT_EQ(labelPixels, referencePixels);
+}
+
 TEST_F(LabelButtonTest, ShowsTheBitmapTheOwnerHoldsAtEachPaint) {
   Canvas replacement(75, 20);
   replacement.fill(RGB(0, 200, 0), 75, 20);
