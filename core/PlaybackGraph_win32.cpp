@@ -5,18 +5,8 @@
 
 #include <string>
 
+#include "core/ReleaseReference_win32.h"
 #include "platform/WidePath_win32.h"
-
-namespace {
-
-template <typename Interface>
-void releaseReference(Interface*& reference) {
-  if (!reference) return;
-  reference->Release();
-  reference = nullptr;
-}
-
-}  // namespace
 
 // A stream that broke or was aborted has ended as surely as one that played out:
 // the player moves on instead of showing "playing" over silence.
