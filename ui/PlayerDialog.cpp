@@ -53,7 +53,7 @@ LRESULT PlayerDialog::onInitDialog(const WindowMessage&) {
     loop->addIdleHandler(*this);
   }
   const GraphNotifyTarget notifyTarget{reinterpret_cast<std::uintptr_t>(dialog), WM_GRAPHNOTIFY};
-  player = std::make_unique<Player>(graph, *this, notifyTarget);
+  player = std::make_unique<Player>(engines.graph, *this, notifyTarget);
   player->setAdvanceSlice(advanceSlice);
   player->startUp(settings_keys::fileName, *this);
   mediaKeys.registerFor(dialog);

@@ -1,0 +1,182 @@
+// The Media Foundation engine on its own, on real files of every format it is
+// there for, posting to a real window.
+#include "core/MediaSessionGraph_win32.h"
+
+#include <windows.h>
+#include <mfapi.h>
+#include <mferror.h>
+
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "GraphOnWindow.h"
+#include "NotifyWindow.h"
+#include "ProcessUsage.h"
+#include "TestFolder.h"
+#include "TestMedia.h"
+#include "ToneFile.h"
+
+namespace {
+
+using SessionOnWindow = GraphOnWindow<MediaSessionGraph>;
+
+class MediaSessionGraphOnFile : public testing::TestWithParam<const char*> {};
+
+TEST_P(MediaSessionGraphOnFile, PlaysToItsEndOncePlaysAgainAfterRewind) {
+  const std::string path = test_media::preparedFile(std::string("tone.") + GetParam());
+  ASSERT_FALSE(path.empty()) << "no test media: run through tools/run-tests.sh";
+  SessionOnWindow g;
+  g.graph.create(g.window.target());
+  ASSERT_TRUE(g.graph.renderFile(path));
+  EXPECT_FALSE(g.graph.atEnd());
+  g.graph.run();
+  ASSERT_TRUE(g.waitForCompletions(1));
+  EXPECT_GE(g.window.notifications(), 1);
+  EXPECT_TRUE(g.graph.atEnd());
+  EXPECT_FALSE(g.graph.takeCompletion());
+
+  // Still running at its end: back to the start, it plays and ends again.
+  g.graph.rewind();
+  EXPECT_FALSE(g.graph.atEnd());
+  ASSERT_TRUE(g.waitForCompletions(2));
+  g.window.pumpFor(300);
+  EXPECT_EQ(g.completions, 2);
+  g.graph.release();
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, MediaSessionGraphOnFile, testing::Values("flac", "m4a", "ogg", "opus", "mp3"));
+
+TEST(MediaSessionGraph, StopHoldsTheTrackRunGoesOnAndACueWhileStoppedWaitsForRun) {
+  TestFolder folder;
+  const std::string path = folder.join("long.wav");
+  ASSERT_TRUE(tone_file::writeWav(path, 440, 800));
+  SessionOnWindow g;
+  g.graph.create(g.window.target());
+  ASSERT_TRUE(g.graph.renderFile(path));
+  g.graph.run();
+  g.window.pumpFor(200);
+  g.graph.stop();
+  EXPECT_FALSE(g.graph.atEnd());
+  g.window.pumpFor(1200);
+  EXPECT_EQ(g.completions, 0);
+  g.graph.run();
+  ASSERT_TRUE(g.waitForCompletions(1));
+
+  // Played to its end and stopped, as the player finds it when play is pressed.
+  g.graph.stop();
+  EXPECT_TRUE(g.graph.atEnd());
+  g.graph.rewind();
+  EXPECT_FALSE(g.graph.atEnd());
+  g.window.pumpFor(1200);
+  EXPECT_EQ(g.completions, 1);
+  g.graph.run();
+  EXPECT_TRUE(g.waitForCompletions(2));
+}
+
+TEST(MediaSessionGraph, WhatIsNoSoundFailsToRender) {
+  TestFolder folder;
+  std::string noise(4096, '\0');
+  for (std::size_t i = 0; i < noise.size(); ++i) noise[i] = static_cast<char>((i * 7919u + 13u) >> 3);
+  const std::string paths[] = {
+      folder.file("noise.mp3", noise), folder.file("notes.txt", "not a sound\r\n"), folder.file("empty.m4a"),
+      folder.folder("sub.flac"),       folder.join("missing.ogg"),                 std::string(),
+  };
+  for (const std::string& path : paths) {
+    SessionOnWindow g;
+    g.graph.create(g.window.target());
+    EXPECT_FALSE(g.graph.renderFile(path)) << path;
+    g.graph.run();
+    g.window.pumpFor(50);
+    EXPECT_FALSE(g.graph.atEnd());
+    EXPECT_FALSE(g.graph.takeCompletion());
+    EXPECT_EQ(g.window.notifications(), 0) << path;
+  }
+}
+
+TEST(MediaSessionGraph, RendersAJapanesePathThroughTheAnsiCodePage) {
+  TestFolder folder;
+  // "表ソ": both characters end in the byte of "\\".
+  const std::string sub = folder.folder("\x95\x5C\x83\x5C");
+  const std::string path = sub + "\\\x83\x5C.wav";
+  ASSERT_TRUE(tone_file::writeWav(path, 440, 100));
+  SessionOnWindow g;
+  g.graph.create(g.window.target());
+  EXPECT_TRUE(g.graph.renderFile(path));
+}
+
+TEST(MediaSessionGraph, EveryCallOfAGraphNotCreatedOrReleasedDoesNothing) {
+  TestFolder folder;
+  const std::string path = folder.join("tone.wav");
+  ASSERT_TRUE(tone_file::writeWav(path, 440, 100));
+  SessionOnWindow g;
+  EXPECT_FALSE(g.graph.renderFile(path));
+  g.graph.run();
+  g.graph.stop();
+  g.graph.rewind();
+  EXPECT_FALSE(g.graph.atEnd());
+  EXPECT_FALSE(g.graph.takeCompletion());
+
+  g.graph.create(g.window.target());
+  ASSERT_TRUE(g.graph.renderFile(path));
+  EXPECT_FALSE(g.graph.renderFile(path));
+  g.graph.run();
+  g.graph.release();
+  g.graph.release();
+  EXPECT_FALSE(g.graph.renderFile(path));
+  g.graph.run();
+  g.window.pumpFor(400);
+  EXPECT_FALSE(g.graph.takeCompletion());
+  EXPECT_EQ(g.completions, 0);
+}
+
+// As the player changes tracks: every session is released from the window's
+// handler of its completion, and the next one is built and run at once.
+TEST(MediaSessionGraph, SessionsReleasedAtTheirEndOneAfterAnotherLeaveNoThreadsOrHandlesBehind) {
+  const std::string path = test_media::preparedFile("tone.m4a");
+  ASSERT_FALSE(path.empty()) << "no test media: run through tools/run-tests.sh";
+  constexpr int changes = 40;
+  SessionOnWindow g;
+  auto playAgain = [&] {
+    g.graph.create(g.window.target());
+    if (g.graph.renderFile(path)) g.graph.run();
+  };
+  g.window.onNotify([&] {
+    if (!g.graph.takeCompletion()) return;
+    if (++g.completions < changes) playAgain();
+  });
+  playAgain();
+  ASSERT_TRUE(g.waitForCompletions(changes / 4, GraphOnWindow<MediaSessionGraph>::patience * 3));
+  g.graph.release();
+  g.window.pumpFor(500);
+  const ProcessUsage warm = ProcessUsage::now();
+  playAgain();
+  ASSERT_TRUE(g.waitForCompletions(changes, GraphOnWindow<MediaSessionGraph>::patience * 3));
+  g.graph.release();
+  g.window.pumpFor(500);
+  const ProcessUsage after = ProcessUsage::now();
+  // A session left behind keeps its threads and its file; Wine's own threads come and go by one or two.
+  EXPECT_LE(after.threads, warm.threads + 2);
+  EXPECT_LE(after.handles, warm.handles + 4);
+}
+
+TEST(MediaSessionGraph, StreamsEndOnTheEndOfThePresentationAndOnErrorsOnly) {
+  const struct {
+    unsigned long type;
+    long status;
+    bool ends;
+  } cases[] = {
+      {MESessionEnded, S_OK, true},
+      {MEError, MF_E_INVALIDREQUEST, true},
+      {MESessionTopologySet, MF_E_TOPO_CODEC_NOT_FOUND, true},
+      {MESessionStarted, MF_E_INVALIDREQUEST, true},
+      {MESessionTopologySet, S_OK, false},
+      {MESessionStarted, S_OK, false},
+      {MESessionPaused, MF_E_INVALIDREQUEST, false},
+      {MESessionClosed, S_OK, false},
+      {MEEndOfPresentation, S_OK, false},
+  };
+  for (const auto& c : cases) EXPECT_EQ(MediaSessionGraph::endsStream(c.type, c.status), c.ends) << c.type;
+}
+
+}  // namespace
