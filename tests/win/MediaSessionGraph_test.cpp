@@ -50,7 +50,8 @@ INSTANTIATE_TEST_SUITE_P(Formats, MediaSessionGraphOnFile, testing::Values("flac
 TEST(MediaSessionGraph, StopHoldsTheTrackRunGoesOnAndACueWhileStoppedWaitsForRun) {
   TestFolder folder;
   const std::string path = folder.join("long.wav");
-  ASSERT_TRUE(tone_file::writeWav(path, 440, 800));
+  // Long enough that a busy machine cannot let it end before the stop.
+  ASSERT_TRUE(tone_file::writeWav(path, 440, 3000));
   SessionOnWindow g;
   g.graph.create(g.window.target());
   ASSERT_TRUE(g.graph.renderFile(path));
