@@ -57,6 +57,7 @@ TEST(FallbackGraph, TheEngineThatHoldsTheTrackPlaysItAndIsReleasedBeforeTheNextT
   TwoEngines e;
   e.second.makeRenderable(track);
   e.first.makeRenderable("next.mp3");
+  EXPECT_FALSE(e.graph.renderFile(track));
   e.graph.create(target);
   ASSERT_TRUE(e.graph.renderFile(track));
   EXPECT_FALSE(e.graph.renderFile(track));
@@ -71,27 +72,13 @@ TEST(FallbackGraph, TheEngineThatHoldsTheTrackPlaysItAndIsReleasedBeforeTheNextT
   EXPECT_FALSE(e.second.running());
 
   e.graph.release();
+  e.graph.run();
+  EXPECT_FALSE(e.graph.renderFile(track) || e.graph.takeCompletion() || e.second.running());
   e.graph.create(target);
   EXPECT_FALSE(e.second.exists());
   ASSERT_TRUE(e.graph.renderFile("next.mp3"));
   EXPECT_EQ(e.first.rendered(), "next.mp3");
   EXPECT_FALSE(e.bothExist());
-}
-
-TEST(FallbackGraph, DoesNothingBeforeCreateAndAfterRelease) {
-  TwoEngines e;
-  e.first.makeRenderable(track);
-  EXPECT_FALSE(e.graph.renderFile(track));
-  e.graph.create(target);
-  ASSERT_TRUE(e.graph.renderFile(track));
-  e.graph.release();
-  e.graph.run();
-  e.graph.rewind();
-  EXPECT_FALSE(e.graph.atEnd());
-  EXPECT_FALSE(e.graph.takeCompletion());
-  EXPECT_FALSE(e.graph.renderFile(track));
-  EXPECT_FALSE(e.first.exists() || e.second.exists());
-  EXPECT_TRUE(e.first.renderAttempts().size() == 1 && e.second.renderAttempts().empty());
 }
 
 }  // namespace
