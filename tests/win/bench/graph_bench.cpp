@@ -26,13 +26,7 @@ using stopwatch::now;
 void completionToNextTrack(const std::string& file, int rounds) {
   PlayerOnWindow<> p;
   std::vector<double> player;
-  p.window.onNotify([&] {
-    const std::size_t queued = p.player.state().playQueue.size();
-    const LARGE_INTEGER start = now();
-    p.player.onGraphNotify();
-    const LARGE_INTEGER end = now();
-    if (p.player.state().playQueue.size() < queued) player.push_back(milliseconds(start, end));
-  });
+  p.timeTrackChanges(player);
   p.player.playDropped(std::vector<std::string>(static_cast<std::size_t>(rounds) + 1, file));
   BareGraph bare;
   std::vector<double> bareRun;
