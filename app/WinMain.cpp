@@ -1,8 +1,9 @@
-// The process: COM and the common controls, the main window, and its message
-// loop until the exit button posts the quit message.
+// The process: COM, Media Foundation and the common controls, the main
+// window, and its message loop until the exit button posts the quit message.
 #include <windows.h>
 #include <commctrl.h>
 #include <objbase.h>
+#include <mfapi.h>
 
 #include <memory>
 
@@ -26,11 +27,15 @@ int runPlayer(int showCommand) {
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   CoInitialize(nullptr);
+  // Media Foundation, like COM, is started once for the process; the engine's
+  // own start nests inside it.
+  const bool mediaFoundation = SUCCEEDED(MFStartup(MF_VERSION, MFSTARTUP_LITE));
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
   InitCommonControlsEx(&controls);
   Module::start(instance);
   const int exitCode = runPlayer(showCommand);
   Module::end();
+  if (mediaFoundation) MFShutdown();
   CoUninitialize();
   return exitCode;
 }

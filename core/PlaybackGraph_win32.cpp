@@ -5,25 +5,8 @@
 
 #include <string>
 
-namespace {
-
-template <typename Interface>
-void releaseReference(Interface*& reference) {
-  if (!reference) return;
-  reference->Release();
-  reference = nullptr;
-}
-
-std::wstring toWide(const std::string& path) {
-  int length = MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, nullptr, 0);
-  if (length <= 0) return std::wstring();
-  std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, &wide[0], length);
-  wide.resize(static_cast<std::size_t>(length - 1));
-  return wide;
-}
-
-}  // namespace
+#include "core/ReleaseReference_win32.h"
+#include "platform/WidePath_win32.h"
 
 // A stream that broke or was aborted has ended as surely as one that played out:
 // the player moves on instead of showing "playing" over silence.
@@ -71,7 +54,7 @@ void PlaybackGraph::release() {
 
 bool PlaybackGraph::renderFile(const std::string& path) {
   if (!graphBuilder_) return false;
-  std::wstring wide = toWide(path);
+  std::wstring wide = widePath(path);
   return SUCCEEDED(graphBuilder_->RenderFile(wide.c_str(), nullptr));
 }
 

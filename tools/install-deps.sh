@@ -5,7 +5,7 @@ packages=(
   cmake make g++ clang lld libclang-rt-14-dev googletest libbenchmark-dev
   g++-mingw-w64-x86-64-posix mingw-w64-tools
   wine wine64 xvfb xdotool imagemagick locales fonts-ipafont-gothic
-  gstreamer1.0-plugins-base gstreamer1.0-plugins-good sox lame
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav sox lame ffmpeg
   libx11-dev python3 valgrind zip
 )
 missing=()

@@ -80,6 +80,18 @@ else
   echo "$graph_bench is missing: run make windows first"; status=1
 fi
 
+echo "== Media Foundation timings under Wine (completion to next track, advance with two engines)"
+session_bench="$build/win/tests/win/vexmoor_session_bench.exe"
+if [ -f "$session_bench" ]; then
+  . "$root/tools/wine-env.sh" "$build"
+  "$root/tools/make-test-media.sh" "$build/media"
+  media=$(cd "$build/media" && pwd)
+  wine "$session_bench" 30 1000 "Z:${media//\//\\}\\tone.m4a" >"$logs/session_bench.txt" 2>/dev/null </dev/null
+  tr -d '\r' <"$logs/session_bench.txt"
+else
+  echo "$session_bench is missing: run make windows first"; status=1
+fi
+
 echo "== footprint of the running player under Wine"
 "$root/tools/run-footprint.sh" "$build" "${VEXMOOR_FOOTPRINT_SECONDS:-60}" || status=1
 exit $status

@@ -51,7 +51,7 @@ LRESULT PlayerDialog::onInitDialog(const WindowMessage&) {
   setIcons();
   if (MessageLoop* loop = MessageLoop::current()) loop->addMessageFilter(*this);
   const GraphNotifyTarget notifyTarget{reinterpret_cast<std::uintptr_t>(dialog), WM_GRAPHNOTIFY};
-  player = std::make_unique<Player>(graph, *this, notifyTarget);
+  player = std::make_unique<Player>(engines.graph, *this, notifyTarget);
   player->setDefaultGroupLabel(loadString(IDS_DEFAULT_GROUP_NAME));
   player->setAdvanceSlice(advanceSlice, [this] { SetTimer(dialog, searchTimer, USER_TIMER_MINIMUM, nullptr); });
   player->startUp(settings_keys::fileName, *this);

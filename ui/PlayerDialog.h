@@ -9,7 +9,7 @@
 #include <string>
 
 #include "app/MessageLoop.h"
-#include "core/PlaybackGraph_win32.h"
+#include "core/AudioEngines_win32.h"
 #include "core/Player.h"
 #include "core/PlayerDisplay.h"
 #include "resources/resource.h"
@@ -136,7 +136,7 @@ class PlayerDialog final : public PlayerDisplay, public StartUpWindowSteps, publ
   HWND control(int id) const { return GetDlgItem(dialog, id); }
 
   HWND dialog = nullptr;
-  PlaybackGraph graph;
+  AudioEngines engines;
   std::unique_ptr<Player> player;
   PlayerPictures pictures;
   LayeredWindow layered;

@@ -24,6 +24,8 @@ PROBE = os.path.join(BUILD, "win", "tests", "e2e", "vexmoor_probe.exe")
 ART = os.path.join(ROOT, "resources", "art")
 CAPTURE = os.environ.get("VEXMOOR_CAPTURE_DIR", "")
 SCRATCH = os.environ.get("VEXMOOR_E2E_SCRATCH", tempfile.gettempdir())
+# The Wine of a system without DirectShow: CoCreateInstance of the filter graph fails.
+WITHOUT_DIRECTSHOW = {"WINEDLLOVERRIDES": ";".join(filter(None, [os.environ.get("WINEDLLOVERRIDES"), "quartz="]))}
 
 
 def _resource_ids():
@@ -355,8 +357,10 @@ class Player:
     """One vexmoor.exe in a fresh current folder. Use as a context manager: a
     player still running at the end is ended."""
 
-    def __init__(self, settings=None, folder=None):
+    def __init__(self, settings=None, folder=None, environment=None):
+        """environment: variables that differ from the tests' own (WITHOUT_DIRECTSHOW)."""
         self.folder = folder or tempfile.mkdtemp(prefix="vexmoor-e2e-", dir=SCRATCH)
+        self.environment = dict(os.environ, **(environment or {}))
         if settings is not None:
             self.write_settings(settings)
         self.process = None
@@ -386,7 +390,7 @@ class Player:
         # Beside the folder, not in it: a test may make the folder read-only.
         self.log = tempfile.NamedTemporaryFile(dir=SCRATCH, prefix="wine-", suffix=".log", delete=False)
         self.process = subprocess.Popen(["wine", EXE] + list(arguments), cwd=self.folder, stdout=self.log,
-                                        stderr=subprocess.STDOUT)
+                                        stderr=subprocess.STDOUT, env=self.environment)
         code, _ = probe("wait", 30)
         check(code == 0, "the player window did not appear (probe code %d)" % code)
         check(wait_until(lambda: player_window_count() == windows_before + 1, 10), "no new player window appeared")

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include "GraphOnWindow.h"
 #include "NotifyWindow.h"
 #include "ProcessUsage.h"
 #include "TestFolder.h"
@@ -22,22 +23,7 @@ namespace {
 
 constexpr DWORD patience = 10000;
 
-// A graph whose notifications go to a hidden window, and the completions that
-// the window's handler took from it.
-struct GraphOnWindow {
-  GraphOnWindow() {
-    window.onNotify([this] {
-      if (graph.takeCompletion()) ++completions;
-    });
-  }
-  bool waitForCompletions(int count) {
-    return window.pumpUntil([&] { return completions >= count; }, patience);
-  }
-
-  NotifyWindow window;
-  PlaybackGraph graph;
-  int completions = 0;
-};
+using DirectShowOnWindow = GraphOnWindow<PlaybackGraph>;
 
 class PlaybackGraphOnFile : public testing::TestWithParam<const char*> {
  protected:
@@ -55,7 +41,7 @@ class PlaybackGraphOnFile : public testing::TestWithParam<const char*> {
 TEST_P(PlaybackGraphOnFile, PlaysToItsEndOncePlaysAgainAfterRewind) {
   const std::string path = soundFile();
   ASSERT_FALSE(path.empty()) << "no test media: run through tools/run-tests.sh";
-  GraphOnWindow g;
+  DirectShowOnWindow g;
   g.graph.create(g.window.target());
   ASSERT_TRUE(g.graph.renderFile(path));
   EXPECT_FALSE(g.graph.atEnd());
@@ -79,7 +65,7 @@ TEST(PlaybackGraph, StopHoldsTheTrackAndRunGoesOn) {
   TestFolder folder;
   const std::string path = folder.join("long.wav");
   ASSERT_TRUE(tone_file::writeWav(path, 440, 800));
-  GraphOnWindow g;
+  DirectShowOnWindow g;
   g.graph.create(g.window.target());
   ASSERT_TRUE(g.graph.renderFile(path));
   g.graph.run();
@@ -114,7 +100,7 @@ TEST(PlaybackGraph, RendersAJapanesePathThroughTheAnsiCodePage) {
   const std::string sub = folder.folder(processText("表ソ"));
   const std::string path = sub + "\\" + processText("ソ.wav");
   ASSERT_TRUE(tone_file::writeWav(path, 440, 100));
-  GraphOnWindow g;
+  DirectShowOnWindow g;
   g.graph.create(g.window.target());
   EXPECT_TRUE(g.graph.renderFile(path));
 }
@@ -175,7 +161,7 @@ TEST(PlaybackGraph, GraphsReleasedAtTheirEndOneAfterAnotherLeaveNoThreadsBehind)
   const std::string path = folder.join("short.wav");
   ASSERT_TRUE(tone_file::writeWav(path, 440, 60));
   constexpr int changes = 60;
-  GraphOnWindow g;
+  DirectShowOnWindow g;
   g.graph.create(g.window.target());
   ASSERT_TRUE(g.graph.renderFile(path));
   g.graph.run();

@@ -3,7 +3,6 @@
 // what advance costs across a long run of paths that do not load.
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <cstdio>
 #include <string>
@@ -11,41 +10,23 @@
 
 #include "BareGraph.h"
 #include "PlayerOnWindow.h"
+#include "Stopwatch.h"
 #include "TestFolder.h"
 #include "ToneFile.h"
 
 namespace {
 
-double milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
-  LARGE_INTEGER frequency;
-  QueryPerformanceFrequency(&frequency);
-  return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-LARGE_INTEGER now() {
-  LARGE_INTEGER counter;
-  QueryPerformanceCounter(&counter);
-  return counter;
-}
-
-double median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values.empty() ? 0 : values[values.size() / 2];
-}
+using stopwatch::median;
+using stopwatch::milliseconds;
+using stopwatch::now;
 
 // Each round: the player's track ends and its handler loads and runs the next
 // one (the same file again), timed; then a bare graph renders and runs the
 // same file, timed, with the release of the bare graph before it counted too.
 void completionToNextTrack(const std::string& file, int rounds) {
-  PlayerOnWindow p;
+  PlayerOnWindow<> p;
   std::vector<double> player;
-  p.window.onNotify([&] {
-    const std::size_t queued = p.player.state().playQueue.size();
-    const LARGE_INTEGER start = now();
-    p.player.onGraphNotify();
-    const LARGE_INTEGER end = now();
-    if (p.player.state().playQueue.size() < queued) player.push_back(milliseconds(start, end));
-  });
+  p.timeTrackChanges(player);
   p.player.playDropped(std::vector<std::string>(static_cast<std::size_t>(rounds) + 1, file));
   BareGraph bare;
   std::vector<double> bareRun;
@@ -81,7 +62,7 @@ void completionToNextTrack(const std::string& file, int rounds) {
 void advanceOverUnloadable(const std::string& folder, int count) {
   std::vector<std::string> paths;
   for (int i = 0; i < count; ++i) paths.push_back(folder + "\\gone " + std::to_string(i) + ".wav");
-  PlayerOnWindow p;
+  PlayerOnWindow<> p;
   const LARGE_INTEGER start = now();
   p.player.playDropped(paths);
   const LARGE_INTEGER middle = now();

@@ -1,0 +1,213 @@
+#include "core/MediaSessionGraph_win32.h"
+
+#include <windows.h>
+#include <mfapi.h>
+#include <mferror.h>
+#include <mfidl.h>
+
+#include <string>
+
+#include "core/ReleaseReference_win32.h"
+#include "core/SessionEvents_win32.h"
+#include "platform/WidePath_win32.h"
+
+namespace {
+
+// A close that is not reported within this time is given up: the session is
+// shut down all the same.
+constexpr DWORD closePatience = 3000;
+
+bool isAudio(IMFStreamDescriptor* stream) {
+  IMFMediaTypeHandler* handler = nullptr;
+  if (FAILED(stream->GetMediaTypeHandler(&handler))) return false;
+  GUID major = GUID_NULL;
+  const bool audio = SUCCEEDED(handler->GetMajorType(&major)) && major == MFMediaType_Audio;
+  releaseReference(handler);
+  return audio;
+}
+
+// Adds source stream -> streaming audio renderer; true when both nodes are in.
+// The renderer itself, not its activation object, is in the topology: only so
+// can the topology be resolved before the session has it.
+bool addAudioBranch(IMFTopology* topology, IMFMediaSource* source, IMFPresentationDescriptor* presentation,
+                    IMFStreamDescriptor* stream, IMFMediaSink* renderer) {
+  IMFStreamSink* input = nullptr;
+  if (FAILED(renderer->GetStreamSinkByIndex(0, &input))) return false;
+  IMFTopologyNode* sourceNode = nullptr;
+  IMFTopologyNode* outputNode = nullptr;
+  bool added = SUCCEEDED(MFCreateTopologyNode(MF_TOPOLOGY_SOURCESTREAM_NODE, &sourceNode)) &&
+               SUCCEEDED(sourceNode->SetUnknown(MF_TOPONODE_SOURCE, source)) &&
+               SUCCEEDED(sourceNode->SetUnknown(MF_TOPONODE_PRESENTATION_DESCRIPTOR, presentation)) &&
+               SUCCEEDED(sourceNode->SetUnknown(MF_TOPONODE_STREAM_DESCRIPTOR, stream)) &&
+               SUCCEEDED(topology->AddNode(sourceNode)) &&
+               SUCCEEDED(MFCreateTopologyNode(MF_TOPOLOGY_OUTPUT_NODE, &outputNode)) &&
+               SUCCEEDED(outputNode->SetObject(input)) && SUCCEEDED(topology->AddNode(outputNode)) &&
+               SUCCEEDED(sourceNode->ConnectOutput(0, outputNode, 0));
+  releaseReference(outputNode);
+  releaseReference(sourceNode);
+  releaseReference(input);
+  return added;
+}
+
+}  // namespace
+
+// The end of the presentation ends the track; so does an error, and a topology
+// that could not be set or started, or the player would show "playing" over
+// silence.
+bool MediaSessionGraph::endsStream(unsigned long eventType, long status) {
+  if (eventType == MESessionEnded || eventType == MEError) return true;
+  return FAILED(status) && (eventType == MESessionTopologySet || eventType == MESessionStarted);
+}
+
+MediaSessionGraph::MediaSessionGraph() {
+  CoInitialize(nullptr);
+  mediaFoundation_ = SUCCEEDED(MFStartup(MF_VERSION, MFSTARTUP_LITE));
+}
+
+MediaSessionGraph::~MediaSessionGraph() {
+  release();
+  if (mediaFoundation_) MFShutdown();
+  CoUninitialize();
+}
+
+void MediaSessionGraph::create(const GraphNotifyTarget& target) {
+  release();
+  target_ = target;
+  created_ = mediaFoundation_;
+}
+
+void MediaSessionGraph::release() {
+  closeTrack();
+  created_ = false;
+}
+
+// The session is closed and its close awaited before the session, the source
+// and the renderer are shut down: only then are their threads and files let go.
+void MediaSessionGraph::closeTrack() {
+  if (session_) {
+    if (SUCCEEDED(session_->Close())) events_->waitForClose(closePatience);
+    session_->Shutdown();
+  }
+  if (source_) source_->Shutdown();
+  if (renderer_) renderer_->Shutdown();
+  releaseReference(session_);
+  releaseReference(renderer_);
+  releaseReference(source_);
+  releaseReference(events_);
+  running_ = false;
+  ended_ = false;
+}
+
+bool MediaSessionGraph::renderFile(const std::string& path) {
+  if (!created_ || session_) return false;
+  path_ = path;
+  return openTrack();
+}
+
+// The session is made only for a file whose source opened and whose topology
+// resolved, so that refusing a file costs no session.
+bool MediaSessionGraph::openTrack() {
+  IMFTopology* topology = openSource(path_) ? resolvedTopology() : nullptr;
+  const bool opened = topology && openSession(topology);
+  releaseReference(topology);
+  if (!opened) closeTrack();
+  return opened;
+}
+
+// The source is found by the file's content, not only by its name.
+bool MediaSessionGraph::openSource(const std::string& path) {
+  const std::wstring wide = widePath(path);
+  if (wide.empty()) return false;
+  IMFSourceResolver* resolver = nullptr;
+  if (FAILED(MFCreateSourceResolver(&resolver))) return false;
+  MF_OBJECT_TYPE type = MF_OBJECT_INVALID;
+  IUnknown* object = nullptr;
+  const DWORD flags = MF_RESOLUTION_MEDIASOURCE | MF_RESOLUTION_READ |
+                      MF_RESOLUTION_CONTENT_DOES_NOT_HAVE_TO_MATCH_EXTENSION_OR_MIME_TYPE;
+  if (SUCCEEDED(resolver->CreateObjectFromURL(wide.c_str(), flags, nullptr, &type, &object))) {
+    object->QueryInterface(IID_IMFMediaSource, reinterpret_cast<void**>(&source_));
+    releaseReference(object);
+  }
+  releaseReference(resolver);
+  return source_ != nullptr;
+}
+
+// The first audio stream of the file to the audio renderer, other streams left
+// out, and the decoders between them found now: a file that cannot play fails
+// here, as DirectShow's render does.
+IMFTopology* MediaSessionGraph::resolvedTopology() {
+  IMFPresentationDescriptor* presentation = nullptr;
+  if (FAILED(source_->CreatePresentationDescriptor(&presentation))) return nullptr;
+  IMFTopology* partial = nullptr;
+  bool audio = SUCCEEDED(MFCreateTopology(&partial)) && SUCCEEDED(MFCreateAudioRenderer(nullptr, &renderer_));
+  DWORD streams = 0;
+  if (audio) presentation->GetStreamDescriptorCount(&streams);
+  audio = false;
+  for (DWORD i = 0; i < streams; ++i) {
+    BOOL selected = FALSE;
+    IMFStreamDescriptor* stream = nullptr;
+    if (FAILED(presentation->GetStreamDescriptorByIndex(i, &selected, &stream))) continue;
+    if (!audio && selected && isAudio(stream) && addAudioBranch(partial, source_, presentation, stream, renderer_)) {
+      audio = true;
+    } else {
+      presentation->DeselectStream(i);
+    }
+    releaseReference(stream);
+  }
+  IMFTopology* full = nullptr;
+  IMFTopoLoader* loader = nullptr;
+  if (audio && SUCCEEDED(MFCreateTopoLoader(&loader)) && FAILED(loader->Load(partial, &full, nullptr))) {
+    full = nullptr;
+  }
+  releaseReference(loader);
+  releaseReference(partial);
+  releaseReference(presentation);
+  return full;
+}
+
+bool MediaSessionGraph::openSession(IMFTopology* topology) {
+  if (FAILED(MFCreateMediaSession(nullptr, &session_))) return false;
+  events_ = new SessionEvents(reinterpret_cast<HWND>(target_.window), target_.message);
+  // Wine's session plays a resolved topology only when it resolves it itself;
+  // with every node in place already, that costs it little.
+  return events_->listenTo(session_) && SUCCEEDED(session_->SetTopology(0, topology));
+}
+
+void MediaSessionGraph::run() {
+  if (!session_) return;
+  PROPVARIANT fromHere;
+  PropVariantInit(&fromHere);
+  session_->Start(&GUID_NULL, &fromHere);
+  running_ = true;
+  ended_ = false;
+}
+
+// A session that has ended is stopped already; pausing it would only be refused.
+void MediaSessionGraph::stop() {
+  if (!session_) return;
+  if (running_ && !ended_) session_->Pause();
+  running_ = false;
+}
+
+// The track is built anew at its start: under Wine a session restarted at
+// position 0 after its end plays nothing more. A running track goes on running.
+void MediaSessionGraph::rewind() {
+  if (!session_) return;
+  const bool wasRunning = running_;
+  closeTrack();
+  if (openTrack() && wasRunning) run();
+}
+
+bool MediaSessionGraph::atEnd() { return session_ && ended_; }
+
+bool MediaSessionGraph::takeCompletion() {
+  if (!events_) return false;
+  SessionEvents::Event event;
+  while (events_->take(event)) {
+    if (endsStream(event.type, event.status)) {
+      ended_ = true;
+      return true;
+    }
+  }
+  return false;
+}

@@ -1,0 +1,52 @@
+#pragma once
+// The Media Foundation engine of one loaded track, behind MediaGraph: a Media
+// Session playing the file's audio streams through the streaming audio
+// renderer. Media Foundation is started for the object's life, as COM is; the
+// session and the file's source exist only while a file is rendered.
+#include "core/MediaGraph.h"
+
+struct IMFMediaSession;
+struct IMFMediaSink;
+struct IMFMediaSource;
+struct IMFTopology;
+class SessionEvents;
+
+class MediaSessionGraph : public MediaGraph {
+ public:
+  MediaSessionGraph();
+  ~MediaSessionGraph() override;
+  MediaSessionGraph(const MediaSessionGraph&) = delete;
+  MediaSessionGraph& operator=(const MediaSessionGraph&) = delete;
+
+  void create(const GraphNotifyTarget& target) override;
+  void release() override;
+  bool renderFile(const std::string& path) override;
+  void run() override;
+  // Pauses: the next run goes on from here.
+  void stop() override;
+  // Back to the start; a running track plays on from there, a paused one waits.
+  void rewind() override;
+  bool atEnd() override;
+  bool takeCompletion() override;
+
+  // The end of the presentation, and the errors that end it early.
+  static bool endsStream(unsigned long eventType, long status);
+
+ private:
+  bool openTrack();
+  bool openSource(const std::string& path);
+  IMFTopology* resolvedTopology();
+  bool openSession(IMFTopology* topology);
+  void closeTrack();
+
+  bool mediaFoundation_ = false;
+  bool created_ = false;
+  GraphNotifyTarget target_;
+  std::string path_;
+  IMFMediaSource* source_ = nullptr;
+  IMFMediaSink* renderer_ = nullptr;
+  IMFMediaSession* session_ = nullptr;
+  SessionEvents* events_ = nullptr;
+  bool running_ = false;
+  bool ended_ = false;
+};
