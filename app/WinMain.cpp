@@ -3,12 +3,12 @@
 #include <windows.h>
 #include <commctrl.h>
 #include <objbase.h>
-#include <mfapi.h>
 
 #include <memory>
 
 #include "app/MessageLoop.h"
 #include "app/Module.h"
+#include "core/MediaFoundation_win32.h"
 #include "ui/PlayerDialog.h"
 
 namespace {
@@ -29,13 +29,13 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   CoInitialize(nullptr);
   // Media Foundation, like COM, is started once for the process; the engine's
   // own start nests inside it.
-  const bool mediaFoundation = SUCCEEDED(MFStartup(MF_VERSION, MFSTARTUP_LITE));
+  const bool mediaFoundation = SUCCEEDED(media_foundation::startup());
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
   InitCommonControlsEx(&controls);
   Module::start(instance);
   const int exitCode = runPlayer(showCommand);
   Module::end();
-  if (mediaFoundation) MFShutdown();
+  if (mediaFoundation) media_foundation::shutdown();
   CoUninitialize();
   return exitCode;
 }

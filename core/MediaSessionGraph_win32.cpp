@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "core/MediaFoundation_win32.h"
 #include "core/ReleaseReference_win32.h"
 #include "core/SessionEvents_win32.h"
 #include "platform/WidePath_win32.h"
@@ -35,12 +36,12 @@ bool addAudioBranch(IMFTopology* topology, IMFMediaSource* source, IMFPresentati
   if (FAILED(renderer->GetStreamSinkByIndex(0, &input))) return false;
   IMFTopologyNode* sourceNode = nullptr;
   IMFTopologyNode* outputNode = nullptr;
-  bool added = SUCCEEDED(MFCreateTopologyNode(MF_TOPOLOGY_SOURCESTREAM_NODE, &sourceNode)) &&
+  bool added = SUCCEEDED(media_foundation::createTopologyNode(MF_TOPOLOGY_SOURCESTREAM_NODE, &sourceNode)) &&
                SUCCEEDED(sourceNode->SetUnknown(MF_TOPONODE_SOURCE, source)) &&
                SUCCEEDED(sourceNode->SetUnknown(MF_TOPONODE_PRESENTATION_DESCRIPTOR, presentation)) &&
                SUCCEEDED(sourceNode->SetUnknown(MF_TOPONODE_STREAM_DESCRIPTOR, stream)) &&
                SUCCEEDED(topology->AddNode(sourceNode)) &&
-               SUCCEEDED(MFCreateTopologyNode(MF_TOPOLOGY_OUTPUT_NODE, &outputNode)) &&
+               SUCCEEDED(media_foundation::createTopologyNode(MF_TOPOLOGY_OUTPUT_NODE, &outputNode)) &&
                SUCCEEDED(outputNode->SetObject(input)) && SUCCEEDED(topology->AddNode(outputNode)) &&
                SUCCEEDED(sourceNode->ConnectOutput(0, outputNode, 0));
   releaseReference(outputNode);
@@ -61,12 +62,12 @@ bool MediaSessionGraph::endsStream(unsigned long eventType, long status) {
 
 MediaSessionGraph::MediaSessionGraph() {
   CoInitialize(nullptr);
-  mediaFoundation_ = SUCCEEDED(MFStartup(MF_VERSION, MFSTARTUP_LITE));
+  mediaFoundation_ = SUCCEEDED(media_foundation::startup());
 }
 
 MediaSessionGraph::~MediaSessionGraph() {
   release();
-  if (mediaFoundation_) MFShutdown();
+  if (mediaFoundation_) media_foundation::shutdown();
   CoUninitialize();
 }
 
@@ -119,7 +120,7 @@ bool MediaSessionGraph::openSource(const std::string& path) {
   const std::wstring wide = widePath(path);
   if (wide.empty()) return false;
   IMFSourceResolver* resolver = nullptr;
-  if (FAILED(MFCreateSourceResolver(&resolver))) return false;
+  if (FAILED(media_foundation::createSourceResolver(&resolver))) return false;
   MF_OBJECT_TYPE type = MF_OBJECT_INVALID;
   IUnknown* object = nullptr;
   const DWORD flags = MF_RESOLUTION_MEDIASOURCE | MF_RESOLUTION_READ |
@@ -139,7 +140,8 @@ IMFTopology* MediaSessionGraph::resolvedTopology() {
   IMFPresentationDescriptor* presentation = nullptr;
   if (FAILED(source_->CreatePresentationDescriptor(&presentation))) return nullptr;
   IMFTopology* partial = nullptr;
-  bool audio = SUCCEEDED(MFCreateTopology(&partial)) && SUCCEEDED(MFCreateAudioRenderer(nullptr, &renderer_));
+  bool audio = SUCCEEDED(media_foundation::createTopology(&partial)) &&
+               SUCCEEDED(media_foundation::createAudioRenderer(&renderer_));
   DWORD streams = 0;
   if (audio) presentation->GetStreamDescriptorCount(&streams);
   audio = false;
@@ -156,7 +158,7 @@ IMFTopology* MediaSessionGraph::resolvedTopology() {
   }
   IMFTopology* full = nullptr;
   IMFTopoLoader* loader = nullptr;
-  if (audio && SUCCEEDED(MFCreateTopoLoader(&loader)) && FAILED(loader->Load(partial, &full, nullptr))) {
+  if (audio && SUCCEEDED(media_foundation::createTopoLoader(&loader)) && FAILED(loader->Load(partial, &full, nullptr))) {
     full = nullptr;
   }
   releaseReference(loader);
@@ -166,7 +168,7 @@ IMFTopology* MediaSessionGraph::resolvedTopology() {
 }
 
 bool MediaSessionGraph::openSession(IMFTopology* topology) {
-  if (FAILED(MFCreateMediaSession(nullptr, &session_))) return false;
+  if (FAILED(media_foundation::createMediaSession(&session_))) return false;
   events_ = new SessionEvents(reinterpret_cast<HWND>(target_.window), target_.message);
   // Wine's session plays a resolved topology only when it resolves it itself;
   // with every node in place already, that costs it little.

@@ -24,8 +24,15 @@ PROBE = os.path.join(BUILD, "win", "tests", "e2e", "vexmoor_probe.exe")
 ART = os.path.join(ROOT, "resources", "art")
 CAPTURE = os.environ.get("VEXMOOR_CAPTURE_DIR", "")
 SCRATCH = os.environ.get("VEXMOOR_E2E_SCRATCH", tempfile.gettempdir())
-# The Wine of a system without DirectShow: CoCreateInstance of the filter graph fails.
-WITHOUT_DIRECTSHOW = {"WINEDLLOVERRIDES": ";".join(filter(None, [os.environ.get("WINEDLLOVERRIDES"), "quartz="]))}
+def without_dlls(names):
+    """The tests' own DLL overrides, with these DLLs disabled as if the system had none:
+    without quartz, CoCreateInstance of the filter graph fails; without mfplat and mf,
+    Media Foundation cannot be loaded, as on Windows' N editions."""
+    return {"WINEDLLOVERRIDES": ";".join(filter(None, [os.environ.get("WINEDLLOVERRIDES"), names + "="]))}
+
+
+WITHOUT_DIRECTSHOW = without_dlls("quartz")
+WITHOUT_MEDIA_FOUNDATION = without_dlls("mfplat,mf")
 
 
 def _resource_ids():

@@ -1,11 +1,13 @@
 """A folder of every common format played with DirectShow disabled, as on a
 stock Windows whose DirectShow has no source for most of them: Media
 Foundation plays what DirectShow cannot, in name order, and the files that
-neither plays are passed over."""
+neither plays are passed over. And the same folder with Media Foundation
+missing, as on Windows' N editions: the player still starts and plays
+through DirectShow."""
 import os
 import subprocess
 
-from harness import ID, WITHOUT_DIRECTSHOW, Music, Player, check, settings_bytes, wait_for_tones, wait_until
+from harness import ID, WITHOUT_DIRECTSHOW, WITHOUT_MEDIA_FOUNDATION, Music, Player, check, settings_bytes, wait_for_tones, wait_until
 
 # name -> pitch; each tone is written as WAV and encoded into its format.
 TONES = {"1.m4a": 440, "2.flac": 550, "3.ogg": 660, "4.mp3": 770, "5.wav": 880}
@@ -22,8 +24,8 @@ def encode(music, name):
     os.remove(source)
 
 
-def test_without_directshow_every_format_plays_in_name_order_and_unplayable_files_are_passed_over():
-    player = Player(environment=WITHOUT_DIRECTSHOW)
+def play_the_folder(environment):
+    player = Player(environment=environment)
     layout = {os.path.splitext(name)[0] + ".wav": pitch for name, pitch in TONES.items()}
     layout.update(UNPLAYABLE)
     music = Music(player.folder, layout, seconds=0.8)
@@ -39,3 +41,11 @@ def test_without_directshow_every_format_plays_in_name_order_and_unplayable_file
         check(wait_until(lambda: player.play_button_state()[0] == "play", 10),
               "after the last track the player still shows %r" % (player.play_button_state(),))
         check(player.label_texts()[1] == "5.wav", "the last track loaded is %r" % player.label_texts()[1])
+
+
+def test_without_directshow_every_format_plays_in_name_order_and_unplayable_files_are_passed_over():
+    play_the_folder(WITHOUT_DIRECTSHOW)
+
+
+def test_without_media_foundation_the_player_starts_and_plays_through_directshow():
+    play_the_folder(WITHOUT_MEDIA_FOUNDATION)
