@@ -15,9 +15,10 @@
 #include <cstdlib>
 #include <string>
 
+#include "CycleWindow.h"
+
 namespace {
 
-constexpr UINT pauseMessage = WM_APP + 1;
 
 template <typename Interface>
 void drop(Interface*& held) {
@@ -146,26 +147,13 @@ class Cycle {
   IMFMediaSession* session_ = nullptr;
 };
 
-LRESULT CALLBACK cycleWindow(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message != pauseMessage) return DefWindowProcA(window, message, wParam, lParam);
-  auto* cycle = reinterpret_cast<Cycle*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (cycle) cycle->togglePause();
-  return 0;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc != 3) return 64;
   CoInitialize(nullptr);
   if (FAILED(MFStartup(MF_VERSION, MFSTARTUP_LITE))) return 1;
-  WNDCLASSA windowClass{};
-  windowClass.lpfnWndProc = cycleWindow;
-  windowClass.hInstance = GetModuleHandleA(nullptr);
-  windowClass.lpszClassName = "VexmoorBareSessionCycle";
-  RegisterClassA(&windowClass);
-  HWND window = CreateWindowExA(WS_EX_TOOLWINDOW, windowClass.lpszClassName, "", WS_POPUP | WS_VISIBLE, 0, 0,
-                                280, 34, nullptr, nullptr, windowClass.hInstance, nullptr);
+  HWND window = createCycleWindow<Cycle>("VexmoorBareSessionCycle");
   {
     Cycle cycle(window, argv[1], std::atoi(argv[2]));
     SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&cycle));
