@@ -208,6 +208,10 @@ bool MediaSessionGraph::takeCompletion() {
   while (events_->take(event)) {
     if (endsStream(event.type, event.status)) {
       ended_ = true;
+      // Wine's audio renderer, left running past the end, keeps starting
+      // threads of its own until it is shut down; an ended track needs it no
+      // more, as a rewind builds the track anew.
+      if (renderer_) renderer_->Shutdown();
       return true;
     }
   }

@@ -11,10 +11,11 @@
 #include <cstdlib>
 #include <string>
 
+#include "CycleWindow.h"
+
 namespace {
 
 constexpr UINT graphNotify = WM_APP + 201;
-constexpr UINT pauseMessage = WM_APP + 1;
 
 class Cycle {
  public:
@@ -87,25 +88,12 @@ class Cycle {
   IMediaEventEx* events_ = nullptr;
 };
 
-LRESULT CALLBACK cycleWindow(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message != pauseMessage) return DefWindowProcA(window, message, wParam, lParam);
-  auto* cycle = reinterpret_cast<Cycle*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (cycle) cycle->togglePause();
-  return 0;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc != 3) return 64;
   CoInitialize(nullptr);
-  WNDCLASSA windowClass{};
-  windowClass.lpfnWndProc = cycleWindow;
-  windowClass.hInstance = GetModuleHandleA(nullptr);
-  windowClass.lpszClassName = "VexmoorBareCycle";
-  RegisterClassA(&windowClass);
-  HWND window = CreateWindowExA(WS_EX_TOOLWINDOW, windowClass.lpszClassName, "", WS_POPUP | WS_VISIBLE, 0, 0,
-                                280, 34, nullptr, nullptr, windowClass.hInstance, nullptr);
+  HWND window = createCycleWindow<Cycle>("VexmoorBareCycle");
   {
     Cycle cycle(window, argv[1], std::atoi(argv[2]));
     SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&cycle));

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "GraphOnWindow.h"
+#include "ProcessUsage.h"
 #include "TestFolder.h"
 #include "TestMedia.h"
 #include "ToneFile.h"
@@ -77,6 +78,23 @@ TEST(MediaSessionGraph, StopHoldsTheTrackRunGoesOnAndACueWhileStoppedWaitsForRun
   EXPECT_EQ(g.completions, 1);
   g.graph.run();
   EXPECT_TRUE(g.waitForCompletions(2));
+}
+
+// Under Wine the audio renderer of a session left at its end starts some two
+// threads a second, never ended, until it is shut down.
+TEST(MediaSessionGraph, ATrackLeftAtItsEndStartsNoThreads) {
+  TestFolder folder;
+  const std::string path = folder.join("short.wav");
+  ASSERT_TRUE(tone_file::writeWav(path, 440, 200));
+  SessionOnWindow g;
+  g.graph.create(g.window.target());
+  ASSERT_TRUE(g.graph.renderFile(path));
+  g.graph.run();
+  ASSERT_TRUE(g.waitForCompletions(1));
+  g.window.pumpFor(500);
+  const unsigned long threadsAtEnd = ProcessUsage::now().threads;
+  g.window.pumpFor(3000);
+  EXPECT_LE(ProcessUsage::now().threads, threadsAtEnd + 1);
 }
 
 TEST(MediaSessionGraph, WhatIsNoSoundFailsToRender) {
