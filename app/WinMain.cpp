@@ -6,9 +6,9 @@
 
 #include <memory>
 
-#include "app/MessageLoop.h"
-#include "app/Module.h"
-#include "core/MediaFoundation_win32.h"
+#include "ui/MessageLoop.h"
+#include "ui/Module.h"
+#include "audio/MediaFoundation_win32.h"
 #include "ui/PlayerDialog.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "core/MediaGraph.h"
+#include "audio/MediaGraph.h"
 #include "core/PlayerDisplay.h"
 #include "core/PlayerState.h"
 #include "core/ShuffleGenerator.h"

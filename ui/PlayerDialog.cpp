@@ -1,6 +1,6 @@
 #include "ui/PlayerDialog.h"
 
-#include "app/Module.h"
+#include "ui/Module.h"
 #include "settings/SettingsKeys.h"
 #include "ui/AboutDialog.h"
 #include "ui/DialogProcedure.h"

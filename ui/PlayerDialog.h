@@ -8,8 +8,8 @@
 #include <memory>
 #include <string>
 
-#include "app/MessageLoop.h"
-#include "core/AudioEngines_win32.h"
+#include "ui/MessageLoop.h"
+#include "audio/AudioEngines_win32.h"
 #include "core/Player.h"
 #include "core/PlayerDisplay.h"
 #include "resources/resource.h"

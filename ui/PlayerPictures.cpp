@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/Module.h"
+#include "ui/Module.h"
 #include "resources/resource.h"
 
 SIZE bitmapSize(HBITMAP bitmap) {

@@ -1,6 +1,6 @@
 #include "ui/SkinButton.h"
 
-#include "app/Module.h"
+#include "ui/Module.h"
 #include "ui/WindowPlacement.h"
 
 SkinButton::~SkinButton() {

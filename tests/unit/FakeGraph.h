@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/MediaGraph.h"
+#include "audio/MediaGraph.h"
 
 class FakeGraph : public MediaGraph {
  public:

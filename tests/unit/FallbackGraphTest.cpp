@@ -1,4 +1,4 @@
-#include "core/FallbackGraph.h"
+#include "audio/FallbackGraph.h"
 
 #include <string>
 #include <vector>

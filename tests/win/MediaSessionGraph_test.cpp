@@ -1,6 +1,6 @@
 // The Media Foundation engine on its own, on real files of every format it is
 // there for, posting to a real window.
-#include "core/MediaSessionGraph_win32.h"
+#include "audio/MediaSessionGraph_win32.h"
 
 #include <windows.h>
 #include <mfapi.h>

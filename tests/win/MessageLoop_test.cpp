@@ -1,6 +1,6 @@
 // The message loop: filters newest first, one idle pass per empty queue, the
 // moves and paints that do not count as activity, and the quit code.
-#include "app/MessageLoop.h"
+#include "ui/MessageLoop.h"
 
 #include <gtest/gtest.h>
 

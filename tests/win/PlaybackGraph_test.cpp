@@ -1,5 +1,5 @@
 // The DirectShow graph on real files, posting to a real window.
-#include "core/PlaybackGraph_win32.h"
+#include "audio/PlaybackGraph_win32.h"
 
 #include <windows.h>
 #include <dshow.h>

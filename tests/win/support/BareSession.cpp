@@ -4,7 +4,7 @@
 #include <mfapi.h>
 #include <mfidl.h>
 
-#include "core/ReleaseReference_win32.h"
+#include "audio/ReleaseReference_win32.h"
 #include "platform/WidePath_win32.h"
 
 namespace {

@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "core/MediaGraph.h"
+#include "audio/MediaGraph.h"
 
 class NotifyWindow {
  public:

@@ -7,7 +7,7 @@
 #include "NotifyWindow.h"
 #include "RecordingDisplay.h"
 #include "Stopwatch.h"
-#include "core/AudioEngines_win32.h"
+#include "audio/AudioEngines_win32.h"
 #include "core/Player.h"
 
 inline MediaGraph& graphOf(MediaGraph& engine) { return engine; }

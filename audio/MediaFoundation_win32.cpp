@@ -1,4 +1,4 @@
-#include "core/MediaFoundation_win32.h"
+#include "audio/MediaFoundation_win32.h"
 
 #include <mfapi.h>
 

@@ -1,4 +1,4 @@
-#include "core/MediaSessionGraph_win32.h"
+#include "audio/MediaSessionGraph_win32.h"
 
 #include <windows.h>
 #include <mfapi.h>
@@ -7,9 +7,9 @@
 
 #include <string>
 
-#include "core/MediaFoundation_win32.h"
-#include "core/ReleaseReference_win32.h"
-#include "core/SessionEvents_win32.h"
+#include "audio/MediaFoundation_win32.h"
+#include "audio/ReleaseReference_win32.h"
+#include "audio/SessionEvents_win32.h"
 #include "platform/WidePath_win32.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // The DirectShow filter graph of one loaded track, behind MediaGraph. COM is
 // initialised for the object's life; an empty reference makes every call that
 // needs it do nothing.
-#include "core/MediaGraph.h"
+#include "audio/MediaGraph.h"
 
 struct IGraphBuilder;
 struct IMediaControl;

@@ -3,7 +3,7 @@
 // Session playing the file's audio streams through the streaming audio
 // renderer. Media Foundation is started for the object's life, as COM is; the
 // session and the file's source exist only while a file is rendered.
-#include "core/MediaGraph.h"
+#include "audio/MediaGraph.h"
 
 struct IMFMediaSession;
 struct IMFMediaSink;

@@ -1,6 +1,6 @@
-#include "app/Module.h"
+#include "ui/Module.h"
 
-#include "app/MessageLoop.h"
+#include "ui/MessageLoop.h"
 
 namespace {
 HINSTANCE moduleInstance = nullptr;

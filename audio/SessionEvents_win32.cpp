@@ -1,6 +1,6 @@
-#include "core/SessionEvents_win32.h"
+#include "audio/SessionEvents_win32.h"
 
-#include "core/ReleaseReference_win32.h"
+#include "audio/ReleaseReference_win32.h"
 
 SessionEvents::SessionEvents(HWND window, UINT message)
     : window_(window), message_(message), closed_(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {}

@@ -4,7 +4,7 @@
 // created). At most one of them holds a track: the first is released before
 // the second is tried, and both before the next graph is built. A graph holds
 // one file: it renders once.
-#include "core/MediaGraph.h"
+#include "audio/MediaGraph.h"
 
 class FallbackGraph : public MediaGraph {
  public:

@@ -1,4 +1,4 @@
-#include "core/FallbackGraph.h"
+#include "audio/FallbackGraph.h"
 
 void FallbackGraph::create(const GraphNotifyTarget& target) {
   release();

@@ -1,11 +1,11 @@
-#include "core/PlaybackGraph_win32.h"
+#include "audio/PlaybackGraph_win32.h"
 
 #include <windows.h>
 #include <dshow.h>
 
 #include <string>
 
-#include "core/ReleaseReference_win32.h"
+#include "audio/ReleaseReference_win32.h"
 #include "platform/WidePath_win32.h"
 
 // A stream that broke or was aborted has ended as surely as one that played out:
