@@ -10,14 +10,15 @@
 #include "ui/Module.h"
 #include "audio/MediaFoundation_win32.h"
 #include "ui/PlayerDialog.h"
+#include "ui/WindowPlacement.h"
 
 namespace {
-int runPlayer(int showCommand) {
+int runPlayer() {
   MessageLoop loop;
   auto registration = std::make_unique<MessageLoop::ThreadRegistration>(loop);
   auto dialog = std::make_unique<PlayerDialog>();
   if (!dialog->create()) return 0;
-  ShowWindow(dialog->window(), showCommand);
+  showWhole(dialog->window());
   const int exitCode = loop.run();
   registration.reset();
   dialog.reset();
@@ -25,7 +26,7 @@ int runPlayer(int showCommand) {
 }
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   CoInitialize(nullptr);
   // Media Foundation, like COM, is started once for the process; the engine's
   // own start nests inside it.
@@ -33,7 +34,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
   InitCommonControlsEx(&controls);
   Module::start(instance);
-  const int exitCode = runPlayer(showCommand);
+  const int exitCode = runPlayer();
   Module::end();
   if (mediaFoundation) media_foundation::shutdown();
   CoUninitialize();

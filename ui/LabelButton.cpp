@@ -1,6 +1,12 @@
 #include "ui/LabelButton.h"
 
+#include "ui/MenuText.h"
 #include "ui/Reflection.h"
+
+void LabelButton::setText(const std::string& name) const {
+  // A lone "&" would make the next letter a key that clicks the label.
+  SetWindowTextA(window(), MenuText::of(name).c_str());
+}
 
 LRESULT LabelButton::handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
@@ -40,8 +46,9 @@ BOOL LabelButton::draw(const DRAWITEMSTRUCT& item) const {
   // font's character set (Japanese), not in the process's, which may be UTF-8.
   wchar_t text[1000];
   const int length = GetWindowTextW(window(), text, static_cast<int>(sizeof text / sizeof text[0]));
-  // Names are shown as they stand: "&" is not a mnemonic prefix here.
-  DrawTextW(dc, text, length, &textArea, DT_SINGLELINE | DT_VCENTER | DT_CENTER | DT_NOPREFIX);
+  // The window text holds every "&" doubled (setText), so drawn with prefix
+  // processing it shows the name as it stands.
+  DrawTextW(dc, text, length, &textArea, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
   RestoreDC(dc, -1);
   return TRUE;
 }

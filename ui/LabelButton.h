@@ -4,6 +4,8 @@
 // owner-draw notifications back to it.
 #include <windows.h>
 
+#include <string>
+
 #include "ui/SubclassedControl.h"
 
 class LabelButton : public SubclassedControl {
@@ -12,6 +14,9 @@ class LabelButton : public SubclassedControl {
   // The handle is read at every paint, so the label shows whatever the owner holds then.
   void setBitmap(const HBITMAP& ownersHandle) { bitmap = &ownersHandle; }
   void setTextColor(COLORREF color) { textColor = color; }
+  // Shows the name as it stands; the window text holds it with every "&"
+  // doubled, as a dialog reads a text without keyboard shortcuts.
+  void setText(const std::string& name) const;
 
  protected:
   LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -18,6 +18,8 @@ void LayeredWindow::apply(HWND window, bool transparent) const {
     setAttributes(window, 0, alpha, LWA_ALPHA);
   } else {
     SetWindowLongPtrA(window, GWL_EXSTYLE, exStyle & ~static_cast<LONG_PTR>(WS_EX_LAYERED));
+    // A window that stops being layered keeps no picture of itself: all of it is drawn anew.
+    RedrawWindow(window, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
   }
 }
 

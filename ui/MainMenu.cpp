@@ -68,6 +68,7 @@ void MainMenu::show(HINSTANCE instance, HWND dialog, LPARAM request, const Playe
   if (!pointFor(dialog, request, point)) return;
   HMENU resource = load(instance, state, excludedText);
   if (resource == nullptr) return;
-  TrackPopupMenu(GetSubMenu(resource, 0), TPM_LEFTBUTTON, point.x, point.y, 0, dialog, nullptr);
+  // Opened by the right button, it may be used with it too.
+  TrackPopupMenu(GetSubMenu(resource, 0), TPM_RIGHTBUTTON, point.x, point.y, 0, dialog, nullptr);
   DestroyMenu(resource);
 }

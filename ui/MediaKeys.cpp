@@ -19,9 +19,10 @@ MediaKeys::~MediaKeys() { release(); }
 void MediaKeys::registerFor(HWND window) {
   release();
   window_ = window;
+  // A held key plays or skips once, not again at every key repeat.
   for (std::size_t index = 0; index < keys.size(); ++index) {
     registered_[index] =
-        RegisterHotKey(window, firstHotKeyId + static_cast<int>(index), 0, keys[index].virtualKey) != FALSE;
+        RegisterHotKey(window, firstHotKeyId + static_cast<int>(index), MOD_NOREPEAT, keys[index].virtualKey) != FALSE;
   }
 }
 

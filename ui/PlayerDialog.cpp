@@ -3,6 +3,7 @@
 #include "ui/Module.h"
 #include "settings/SettingsKeys.h"
 #include "ui/AboutDialog.h"
+#include "ui/BarLayout.h"
 #include "ui/DialogProcedure.h"
 #include "ui/DroppedFiles.h"
 #include "ui/FolderChooser.h"
@@ -93,6 +94,7 @@ void PlayerDialog::prepareWindow() {
 
   const SIZE background = bitmapSize(pictures.backgroundBitmap);
   resizeClientArea(dialog, background.cx, background.cy);
+  BarLayout::placeControls(dialog);
   pictures.createPalette(dialog);
 }
 
@@ -156,6 +158,13 @@ LRESULT PlayerDialog::onEndSession(const WindowMessage& m) {
   return 0;
 }
 
+bool PlayerDialog::onScreensChanged(const WindowMessage& m, LRESULT&) {
+  if (m.id == WM_DISPLAYCHANGE || (m.id == WM_SETTINGCHANGE && m.wParam == SPI_SETWORKAREA)) {
+    keepInsideWorkArea(dialog);
+  }
+  return false;
+}
+
 LRESULT PlayerDialog::onGraphNotify(const WindowMessage&) {
   if (player) player->onGraphNotify();
   return 0;
@@ -205,9 +214,9 @@ void PlayerDialog::setPlayButtonFace(PlayButtonFace face) {
 
 void PlayerDialog::setPlayButtonEnabled(bool enabled) { EnableWindow(control(IDC_PLAY), enabled); }
 
-void PlayerDialog::setTrackLabelText(const std::string& text) { SetWindowTextA(control(IDC_TRACK_MENU), text.c_str()); }
+void PlayerDialog::setTrackLabelText(const std::string& text) { trackLabel.setText(text); }
 
-void PlayerDialog::setGroupLabelText(const std::string& text) { SetWindowTextA(control(IDC_GROUP_MENU), text.c_str()); }
+void PlayerDialog::setGroupLabelText(const std::string& text) { groupLabel.setText(text); }
 
 void PlayerDialog::onAbout(const WindowMessage&) { AboutDialog::run(Module::instance()); }
 

@@ -48,6 +48,8 @@ class PlayerDialog final : public PlayerDisplay, public StartUpWindowSteps, publ
         Map::message(WM_DROPFILES, &PlayerDialog::onDropFiles),
         Map::message(WM_GRAPHNOTIFY, &PlayerDialog::onGraphNotify),
         Map::message(WM_LBUTTONDOWN, &PlayerDialog::onBackgroundPressed),
+        // The dialog class takes a quick second press for a double click.
+        Map::message(WM_LBUTTONDBLCLK, &PlayerDialog::onBackgroundPressed),
         Map::anyMessage(&PlayerDialog::reflectToControl),
         Map::message(WM_PAINT, &PlayerDialog::onPaint),
         Map::command(ID_TOPMOST, &PlayerDialog::onTopMost),
@@ -63,6 +65,7 @@ class PlayerDialog final : public PlayerDisplay, public StartUpWindowSteps, publ
         Map::message(WM_HOTKEY, &PlayerDialog::onHotKey),
         Map::message(WM_TIMER, &PlayerDialog::onTimer),
         Map::anyMessage(&PlayerDialog::onAppCommand),
+        Map::anyMessage(&PlayerDialog::onScreensChanged),
     };
     return map;
   }
@@ -109,6 +112,10 @@ class PlayerDialog final : public PlayerDisplay, public StartUpWindowSteps, publ
   void onTopMost(const WindowMessage& m);
   void onTransparent(const WindowMessage& m);
   LRESULT onEndSession(const WindowMessage& m);
+  // A screen removed or resized, or a work area changed: the bar comes back to
+  // the nearest screen if it is no longer wholly on one. Never handled, so the
+  // default processing still runs.
+  bool onScreensChanged(const WindowMessage& m, LRESULT& result);
   // A long search for a playable track goes on at the search timer, one slice
   // at a time: timers come after input and painting, and every modal loop
   // (menus, the About box, the folder chooser, a window drag) dispatches them.

@@ -14,8 +14,11 @@ bool SkinButton::attach(HWND control) {
   // The tip has no owner: under Wine a window that owns pop-ups can no longer be
   // put back on top of the others, which would break always-on-top. The button
   // destroys its tip itself.
-  tip = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, 0, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                        CW_USEDEFAULT, nullptr, nullptr, Module::instance(), nullptr);
+  // A tip shows while another program is active too (always-tip), over every
+  // window (topmost), and shows its text as it stands (no prefix).
+  tip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
+                        Module::instance(), nullptr);
   if (tip && !tipText.empty()) {
     SendMessageA(tip, TTM_ACTIVATE, TRUE, 0);
     registerTool();
