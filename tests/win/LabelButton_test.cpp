@@ -54,15 +54,18 @@ TEST_F(LabelButtonTest, DrawsItsBitmapThenItsTextInItsColour) {
   EXPECT_EQ(canvas.at(0, 0), backgroundColour) << "a short text stays in the middle";
 }
 
-TEST_F(LabelButtonTest, DrawsAnAmpersandAsItStands) {
+TEST_F(LabelButtonTest, DrawsAnAmpersandAsItStandsAndHoldsItDoubled) {
   // As a mnemonic prefix a lone "&" would draw nothing and "&&" one "&".
   Canvas canvas(75, 20);
-  SetWindowTextA(control, "&");
+  label.setText("&");
   const int one = whitePixels(canvas);
-  SetWindowTextA(control, "&&");
+  label.setText("&&");
   const int two = whitePixels(canvas);
   EXPECT_GT(one, 0);
   EXPECT_GT(two, one + one / 2);
+  char text[16] = {};
+  GetWindowTextA(control, text, sizeof text);
+  EXPECT_STREQ(text, "&&&&") << "a doubled \"&\" is no keyboard shortcut";
 }
 
 TEST_F(LabelButtonTest, DrawsANameWholeInTheDialogsJapaneseFontWhateverTheProcesssCodePage) {
