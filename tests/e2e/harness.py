@@ -364,8 +364,10 @@ class Player:
     """One vexmoor.exe in a fresh current folder. Use as a context manager: a
     player still running at the end is ended."""
 
-    def __init__(self, settings=None, folder=None, environment=None):
-        """environment: variables that differ from the tests' own (WITHOUT_DIRECTSHOW)."""
+    def __init__(self, settings=None, folder=None, environment=None, launcher=()):
+        """environment: variables that differ from the tests' own (WITHOUT_DIRECTSHOW);
+        launcher: a program that starts the player and waits for it ("start", "/wait", "/min", "/unix")."""
+        self.launcher = list(launcher)
         self.folder = folder or tempfile.mkdtemp(prefix="vexmoor-e2e-", dir=SCRATCH)
         self.environment = dict(os.environ, **(environment or {}))
         if settings is not None:
@@ -396,8 +398,8 @@ class Player:
         park_pointer()
         # Beside the folder, not in it: a test may make the folder read-only.
         self.log = tempfile.NamedTemporaryFile(dir=SCRATCH, prefix="wine-", suffix=".log", delete=False)
-        self.process = subprocess.Popen(["wine", EXE] + list(arguments), cwd=self.folder, stdout=self.log,
-                                        stderr=subprocess.STDOUT, env=self.environment)
+        self.process = subprocess.Popen(["wine"] + self.launcher + [EXE] + list(arguments), cwd=self.folder,
+                                        stdout=self.log, stderr=subprocess.STDOUT, env=self.environment)
         code, _ = probe("wait", 30)
         check(code == 0, "the player window did not appear (probe code %d)" % code)
         check(wait_until(lambda: player_window_count() == windows_before + 1, 10), "no new player window appeared")
@@ -416,6 +418,10 @@ class Player:
     def end(self):
         if self.running():
             windows_before = player_window_count()
+            if self.launcher:
+                # Ending the launcher would leave the player running: its exit command ends it.
+                self.command(ID["IDOK"])
+                self.wait_exit(10)
             self.process.kill()
             self.process.wait()
             wait_until(lambda: player_window_count() < windows_before, 10)
@@ -470,8 +476,9 @@ class Player:
         park_pointer()
 
     def label_texts(self):
+        """The names the labels show; their window texts hold every "&" doubled."""
         state = self.state()
-        return state.text(ID["IDC_GROUP_MENU"]), state.text(ID["IDC_TRACK_MENU"])
+        return tuple(state.text(ID[name]).replace("&&", "&") for name in ("IDC_GROUP_MENU", "IDC_TRACK_MENU"))
 
     def play_button_state(self):
         """(face, image index) the play button shows: face "play", "stop" or None."""
