@@ -1,11 +1,12 @@
 """The bar as it comes up and as it is used: whole whatever the show command,
 its controls on their pictures whatever the dialog font, tips while another
-program is active, and names with "&" that are no keyboard shortcut."""
+program is active, names with "&" that are no keyboard shortcut, and the mouse
+buttons on the background and in the main menu."""
 import subprocess
 
 from harness import ID, Music, Player, check, move_pointer, park_pointer, probe, settings_bytes, template_layout, \
-    wait_until
-from companion import FocusWindow, wait_popups
+    wait_until, xdotool
+from companion import FocusWindow, listing, wait_popups
 
 CONTROLS = ["IDOK", "IDC_GROUP_MENU", "IDC_TRACK_MENU", "IDC_PREV", "IDC_CUE", "IDC_PLAY", "IDC_NEXT"]
 DIALOG_FONT = "ＭＳ Ｐゴシック"
@@ -67,3 +68,33 @@ def test_an_ampersand_in_a_name_shows_as_written_and_is_no_shortcut():
         check(player.label_texts() == ("a&b", "x.wav"), "the labels show %r" % (player.label_texts(),))
         player.key("b")
         check(wait_popups(1, 2) is None, "the key after \"&\" opened the group menu")
+
+
+def test_the_right_button_chooses_in_the_main_menu_and_a_double_press_on_the_background_drags():
+    with Player(settings=b"") as player:
+        before = player.state().window
+        # A quick second press is a double click to the dialog.
+        move_pointer(before.x + 4, before.y + 4)
+        xdotool("click", "1")
+        xdotool("mousedown", "1")
+        for step in range(1, 11):
+            move_pointer(before.x + 4 + 6 * step, before.y + 4 + 3 * step)
+        xdotool("mouseup", "1")
+        check(wait_until(lambda: player.state().window == before.moved(60, 30), 3),
+              "a double press and drag left the bar at %r, from %r" % (player.state().window, before))
+
+        window = player.state().window
+        move_pointer(window.x + 3, window.y + 20)
+        xdotool("click", "3")
+        menu = wait_popups(1)
+        check(menu, "no menu opened")
+        x, y, w, h = menu[0]
+        # The last item: the About box.
+        move_pointer(x + w // 2, y + h - 10)
+        xdotool("click", "3")
+        dialogs = wait_until(lambda: listing().dialogs, 5)
+        check(dialogs, "the right button did not choose the About item")
+        x, y, w, h = dialogs[0]["rect"]
+        move_pointer(x + 10, y + h - 10)
+        xdotool("key", "Escape")
+        park_pointer()
