@@ -366,7 +366,7 @@ class Player:
 
     def __init__(self, settings=None, folder=None, environment=None, launcher=()):
         """environment: variables that differ from the tests' own (WITHOUT_DIRECTSHOW);
-        launcher: a program that starts the player and waits for it ("start", "/wait", "/min", "/unix")."""
+        launcher: what starts the player and waits for it ("start", "/wait", "/min", "/unix")."""
         self.launcher = list(launcher)
         self.folder = folder or tempfile.mkdtemp(prefix="vexmoor-e2e-", dir=SCRATCH)
         self.environment = dict(os.environ, **(environment or {}))
@@ -398,8 +398,8 @@ class Player:
         park_pointer()
         # Beside the folder, not in it: a test may make the folder read-only.
         self.log = tempfile.NamedTemporaryFile(dir=SCRATCH, prefix="wine-", suffix=".log", delete=False)
-        self.process = subprocess.Popen(["wine"] + self.launcher + [EXE] + list(arguments), cwd=self.folder,
-                                        stdout=self.log, stderr=subprocess.STDOUT, env=self.environment)
+        self.process = subprocess.Popen(["wine", *self.launcher, EXE, *arguments], cwd=self.folder, stdout=self.log,
+                                        stderr=subprocess.STDOUT, env=self.environment)
         code, _ = probe("wait", 30)
         check(code == 0, "the player window did not appear (probe code %d)" % code)
         check(wait_until(lambda: player_window_count() == windows_before + 1, 10), "no new player window appeared")
@@ -418,10 +418,8 @@ class Player:
     def end(self):
         if self.running():
             windows_before = player_window_count()
-            if self.launcher:
-                # Ending the launcher would leave the player running: its exit command ends it.
+            if self.launcher:  # ending the launcher would leave the player running
                 self.command(ID["IDOK"])
-                self.wait_exit(10)
             self.process.kill()
             self.process.wait()
             wait_until(lambda: player_window_count() < windows_before, 10)
@@ -478,7 +476,7 @@ class Player:
     def label_texts(self):
         """The names the labels show; their window texts hold every "&" doubled."""
         state = self.state()
-        return tuple(state.text(ID[name]).replace("&&", "&") for name in ("IDC_GROUP_MENU", "IDC_TRACK_MENU"))
+        return tuple(state.text(ID[n]).replace("&&", "&") for n in ("IDC_GROUP_MENU", "IDC_TRACK_MENU"))
 
     def play_button_state(self):
         """(face, image index) the play button shows: face "play", "stop" or None."""

@@ -11,8 +11,6 @@
 //   probe hold                    keep a hidden window until ended, so that Wine's
 //                                 desktop process stays up between two players
 //   probe text CLASS              the window text of the first window of CLASS
-//   probe shown CLASS             "shown X Y W H" for each visible window of
-//                                 CLASS that belongs to a player
 //   probe lock PATH               hold PATH open unshared until ended, as another
 //                                 program holding the settings file would
 //
@@ -111,19 +109,6 @@ int printState() {
   return 0;
 }
 
-BOOL CALLBACK printShown(HWND window, LPARAM className) {
-  char found[64] = {};
-  GetClassNameA(window, found, sizeof found);
-  if (_stricmp(found, reinterpret_cast<const char*>(className)) != 0 || !IsWindowVisible(window) ||
-      !isPlayerProcess(window)) {
-    return TRUE;
-  }
-  RECT bounds{};
-  GetWindowRect(window, &bounds);
-  printRect("shown", bounds);
-  return TRUE;
-}
-
 INT_PTR CALLBACK quietDialog(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
 
 int printTemplate(const char* exe) {
@@ -183,7 +168,6 @@ int main(int argc, char** argv) {
     std::printf("text %s\n", toHex(windowText(window)).c_str());
     return 0;
   }
-  if (command == "shown" && argc == 3) return EnumWindows(&printShown, reinterpret_cast<LPARAM>(argv[2])) ? 0 : 1;
   if (command == "lock" && argc == 3) {
     HANDLE file = CreateFileA(argv[2], GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return 1;

@@ -83,27 +83,4 @@ TEST(ResizeClientArea, GivesTheClientTheSizeWhateverTheFrameAndKeepsThePlace) {
   }
 }
 
-TEST(KeepInsideWorkArea, AWindowOffTheScreenComesBackToTheNearestEdgeAndOneInsideStays) {
-  // One screen here: its work area is that of the nearest monitor.
-  const RECT work = workArea();
-  struct Case {
-    const char* name;
-    POINT at;
-    POINT expected;
-  };
-  const Case cases[] = {
-      {"inside", {work.left + 10, work.top + 20}, {work.left + 10, work.top + 20}},
-      {"half off the left", {work.left - 50, work.top + 20}, {work.left, work.top + 20}},
-      {"past the bottom right", {work.right + 500, work.bottom + 500}, {work.right - 100, work.bottom - 30}},
-      {"where a minimised window sits", {-32000, -32000}, {work.left, work.top}},
-  };
-  for (const Case& c : cases) {
-    HWND window = popup(c.at.x, c.at.y, 100, 30);
-    keepInsideWorkArea(window);
-    EXPECT_EQ(topLeft(window).x, c.expected.x) << c.name;
-    EXPECT_EQ(topLeft(window).y, c.expected.y) << c.name;
-    DestroyWindow(window);
-  }
-}
-
 }  // namespace
