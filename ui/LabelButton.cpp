@@ -3,7 +3,7 @@
 #include "ui/MenuText.h"
 #include "ui/Reflection.h"
 
-void LabelButton::setText(const std::string& name) const {
+void LabelButton::setText(const std::string& name) {
   // A lone "&" would make the next letter a key that clicks the label.
   SetWindowTextA(window(), MenuText::of(name).c_str());
 }

@@ -16,7 +16,7 @@ class LabelButton : public SubclassedControl {
   void setTextColor(COLORREF color) { textColor = color; }
   // Shows the name as it stands; the window text holds it with every "&"
   // doubled, as a dialog reads a text without keyboard shortcuts.
-  void setText(const std::string& name) const;
+  void setText(const std::string& name);
 
  protected:
   LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -68,6 +68,8 @@ void resizeClientArea(HWND window, int width, int height) {
 }
 
 void keepInsideWorkArea(HWND window) {
+  // A minimised window is parked off the screens on purpose; restoring places it.
+  if (IsIconic(window)) return;
   const RECT work = workAreaNear(window);
   RECT own{};
   if (!GetWindowRect(window, &own)) return;
