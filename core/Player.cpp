@@ -78,29 +78,15 @@ void Player::continueAdvance() { search_.continueAdvance(); }
 
 // Transport.
 
-void Player::onPlay() {
-  if (search_.takePlayWish(true)) return;
-  if (search_.deferUntilSettles([this] { onPlay(); })) return;
-  transport_.playOrStop();
-}
+void Player::onPlay() { search_.perform([this] { transport_.playOrStop(); }, TrackSearch::PlayWish::toggle); }
 
-void Player::onStop() {
-  if (search_.takePlayWish(false)) return;
-  if (search_.deferUntilSettles([this] { onStop(); })) return;
-  stopPlayback();
-}
+void Player::onStop() { search_.perform([this] { stopPlayback(); }, TrackSearch::PlayWish::stop); }
 
-void Player::onCue() { transport_.cue(); }
+void Player::onCue() { search_.perform([this] { transport_.cue(); }); }
 
-void Player::onNext() {
-  if (search_.deferUntilSettles([this] { onNext(); })) return;
-  transport_.next();
-}
+void Player::onNext() { search_.perform([this] { transport_.next(); }); }
 
-void Player::onPrev() {
-  if (search_.deferUntilSettles([this] { onPrev(); })) return;
-  transport_.previous();
-}
+void Player::onPrev() { search_.perform([this] { transport_.previous(); }); }
 
 void Player::onGraphNotify() { transport_.graphNotify(); }
 
@@ -122,27 +108,17 @@ std::string Player::joinExcludedExts() const { return ::joinExcludedExts(state_)
 
 // Groups and tracks.
 
-void Player::buildGroupList(const std::string& root) {
-  if (search_.deferUntilSettles([this, root] { buildGroupList(root); })) return;
-  groups_.buildGroupList(root);
-}
+void Player::buildGroupList(const std::string& root) { search_.perform([this, root] { groups_.buildGroupList(root); }); }
 
 void Player::selectGroup(const std::string& name) { groups_.selectGroup(name); }
 
 void Player::setPopupKind(PopupKind kind) { state_.popupKind = kind; }
 
-void Player::chooseGroup(std::size_t position) {
-  if (search_.deferUntilSettles([this, position] { chooseGroup(position); })) return;
-  groups_.chooseGroup(position);
-}
+void Player::chooseGroup(std::size_t position) { search_.perform([this, position] { groups_.chooseGroup(position); }); }
 
-void Player::chooseTrack(std::size_t position) {
-  if (search_.deferUntilSettles([this, position] { chooseTrack(position); })) return;
-  transport_.playFrom(position);
-}
+void Player::chooseTrack(std::size_t position) { search_.perform([this, position] { transport_.playFrom(position); }); }
 
 void Player::playDropped(const std::vector<std::string>& paths) {
   if (paths.empty()) return;
-  if (search_.deferUntilSettles([this, paths] { playDropped(paths); })) return;
-  transport_.playDropped(paths);
+  search_.perform([this, paths] { transport_.playDropped(paths); });
 }

@@ -44,8 +44,10 @@ class Player {
   // The same save, for the end of the Windows session.
   void saveSettings(const std::string& settingsName);
 
-  // Transport. A command that comes while a search is under way ends as it
-  // would had the search found its track at once, just before the command.
+  // Transport. Every command of the user, here and among the groups and
+  // tracks, enters through the search: one that comes while a search is under
+  // way ends as it would had the search found its track at once, just before
+  // the command. The graph's events and stopPlayback are not the user's.
   void onPlay();
   void onStop();
   void onCue();
@@ -54,7 +56,8 @@ class Player {
   void onGraphNotify();
   void stopPlayback();
 
-  // Options.
+  // Options take effect at once; a search under way keeps the repeat and
+  // random settings it began with.
   void onOrderRandom();
   void onRepeat();
   void onOnePlay();

@@ -92,17 +92,17 @@ void TrackSearch::settle(bool found) {
   if (!runningHeld_) runHeldCommands();
 }
 
-bool TrackSearch::deferUntilSettles(std::function<void()> command) {
-  if (!search_.active) return false;
-  heldCommands_.push_back(std::move(command));
-  return true;
-}
-
-bool TrackSearch::takePlayWish(bool toggle) {
+void TrackSearch::perform(std::function<void()> command, PlayWish wish) {
+  if (!search_.active) {
+    command();
+    return;
+  }
   // Nothing is loaded yet: the press decides whether the track found plays.
-  if (!search_.active || !heldCommands_.empty()) return false;
-  showPlayWish(toggle && !search_.play);
-  return true;
+  if (wish != PlayWish::none && heldCommands_.empty()) {
+    showPlayWish(wish == PlayWish::toggle && !search_.play);
+    return;
+  }
+  heldCommands_.push_back(std::move(command));
 }
 
 void TrackSearch::runHeldCommands() {

@@ -29,12 +29,14 @@ class TrackSearch {
   bool active() const { return search_.active; }
   void continueAdvance();
 
-  // Keeps the command for the moment the search under way settles; false when
-  // there is no search and the command is to run now.
-  bool deferUntilSettles(std::function<void()> command);
-  // Play or stop while nothing is held yet: decides at once whether the track
-  // found plays; false when there is no such search.
-  bool takePlayWish(bool toggle);
+  // What a press of play or stop does to a search that holds no command yet.
+  enum class PlayWish { none, toggle, stop };
+  // Every command of the user enters here. It runs at once, or, while a search
+  // runs, it is held behind those that came before it until the search
+  // settles, so that it ends as it would had the search found its track at
+  // once, just before the command. A play or stop press with nothing held
+  // decides at once whether the track found plays, and the button shows it.
+  void perform(std::function<void()> command, PlayWish wish = PlayWish::none);
 
  private:
   enum class SearchResult { found, exhausted, sliceOver };
