@@ -1,5 +1,6 @@
 #include "core/Groups.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "core/TrackPath.h"
@@ -40,12 +41,15 @@ void Groups::selectGroup(const std::string& name) {
   search_.advance(false, false);
 }
 
-void Groups::chooseGroup(std::size_t position) {
-  if (position == 0) {
-    selectGroup(std::string());
-  } else if (position - 1 < state_.groupList.size()) {
-    selectGroup(state_.groupList[position - 1]);
-  }
+std::optional<std::string> Groups::menuEntry(std::size_t position) const {
+  if (position == 0) return std::string();
+  if (position - 1 >= state_.groupList.size()) return std::nullopt;
+  return state_.groupList[position - 1];
+}
+
+void Groups::chooseGroup(const std::string& name) {
+  const GroupList& groups = state_.groupList;
+  if (name.empty() || std::find(groups.begin(), groups.end(), name) != groups.end()) selectGroup(name);
 }
 
 void Groups::loadPlaylist(const std::string& path) {

@@ -3,6 +3,7 @@
 // scanned from its folder or read from its playlist file, then queued with its
 // first playable track loaded, stopped.
 #include <cstddef>
+#include <optional>
 #include <string>
 
 #include "core/PlayerDisplay.h"
@@ -22,8 +23,11 @@ class Groups {
   void buildGroupList(const std::string& root);
   // The empty name is the default group.
   void selectGroup(const std::string& name);
-  // Position 0 of the group menu is the default group.
-  void chooseGroup(std::size_t position);
+  // The name of the group at a position of the group menu, where 0 is the
+  // default group's empty name; none beyond the GroupList.
+  std::optional<std::string> menuEntry(std::size_t position) const;
+  // A group chosen by its name: selected while the music root still has it.
+  void chooseGroup(const std::string& name);
 
  private:
   void loadPlaylist(const std::string& path);

@@ -1,5 +1,6 @@
 #include "core/Player.h"
 
+#include <optional>
 #include <utility>
 
 #include "core/PlayerSettings.h"
@@ -114,9 +115,18 @@ void Player::selectGroup(const std::string& name) { groups_.selectGroup(name); }
 
 void Player::setPopupKind(PopupKind kind) { state_.popupKind = kind; }
 
-void Player::chooseGroup(std::size_t position) { search_.perform([this, position] { groups_.chooseGroup(position); }); }
+// A menu choice means the entry the menu showed, so it is resolved as it comes,
+// though it may be carried out only after commands held before it.
+void Player::chooseGroup(std::size_t position) {
+  const std::optional<std::string> group = groups_.menuEntry(position);
+  if (group) search_.perform([this, name = *group] { groups_.chooseGroup(name); });
+}
 
-void Player::chooseTrack(std::size_t position) { search_.perform([this, position] { transport_.playFrom(position); }); }
+void Player::chooseTrack(std::size_t position) {
+  const TrackList& tracks = state_.trackList;
+  if (position >= tracks.size()) return;
+  search_.perform([this, path = tracks[position], position] { transport_.playChosen(path, position); });
+}
 
 void Player::playDropped(const std::vector<std::string>& paths) {
   if (paths.empty()) return;

@@ -75,7 +75,8 @@ class Player {
   void buildGroupList(const std::string& root);
   void selectGroup(const std::string& name);
   void setPopupKind(PopupKind kind);
-  // A choice in the group menu (0 is the default group) or the track menu.
+  // A choice in the group menu (0 is the default group) or the track menu. It
+  // means the entry the menu showed: a group by its name, a track by its path.
   void chooseGroup(std::size_t position);
   void chooseTrack(std::size_t position);
   // Files dropped on the window: played at once, ahead of the queue.

@@ -1,5 +1,6 @@
 #include "core/Transport.h"
 
+#include <algorithm>
 #include <iterator>
 #include <utility>
 
@@ -45,10 +46,15 @@ void Transport::graphNotify() {
   }
 }
 
-void Transport::playFrom(std::size_t position) {
+void Transport::playChosen(const std::string& path, std::size_t shownAt) {
   const TrackList& tracks = state_.trackList;
-  if (position >= tracks.size()) return;
-  state_.playQueue.assign(tracks.begin() + static_cast<std::ptrdiff_t>(position), tracks.end());
+  auto place = tracks.begin() + static_cast<std::ptrdiff_t>(shownAt < tracks.size() ? shownAt : tracks.size());
+  if (place == tracks.end() || *place != path) place = std::find(tracks.begin(), tracks.end(), path);
+  if (place == tracks.end()) {
+    playDropped({path});
+    return;
+  }
+  state_.playQueue.assign(place, tracks.end());
   search_.advance(true, false);
 }
 

@@ -21,8 +21,11 @@ class Transport {
   void previous();
   // The graph has told the window of an event.
   void graphNotify();
-  // The TrackList from the position on, playing.
-  void playFrom(std::size_t position);
+  // A track chosen where the track menu showed it: played with the rest of
+  // the TrackList behind it, from the place shown while the path is still
+  // there, else from its first place; a path the TrackList no longer holds is
+  // played as a dropped file is.
+  void playChosen(const std::string& path, std::size_t shownAt);
   // Played at once, ahead of the queue.
   void playDropped(const std::vector<std::string>& paths);
 
