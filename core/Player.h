@@ -1,20 +1,22 @@
 #pragma once
-// The player: its state, the rules by which the next track is chosen, groups,
-// and the start-up and shut-down of a session. It shows its state only
-// through PlayerDisplay and plays only through MediaGraph.
+// The player: its state, the commands of its user, and the start-up and
+// shut-down of a session. It shows its state only through PlayerDisplay and
+// plays only through MediaGraph.
 #include <chrono>
 #include <cstddef>
-#include <deque>
 #include <functional>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "audio/MediaGraph.h"
+#include "core/Groups.h"
+#include "core/Playback.h"
 #include "core/PlayerDisplay.h"
+#include "core/PlayerOptions.h"
 #include "core/PlayerState.h"
 #include "core/ShuffleGenerator.h"
-#include "library/TrackOrder.h"
+#include "core/TrackSearch.h"
+#include "core/Transport.h"
 
 // The window's own steps of the start-up, called at their place in it.
 class StartUpWindowSteps {
@@ -42,8 +44,10 @@ class Player {
   // The same save, for the end of the Windows session.
   void saveSettings(const std::string& settingsName);
 
-  // Transport. A command that comes while a search is under way ends as it
-  // would had the search found its track at once, just before the command.
+  // Transport. Every command of the user, here and among the groups and
+  // tracks, enters through the search: one that comes while a search is under
+  // way ends as it would had the search found its track at once, just before
+  // the command. The graph's events and stopPlayback are not the user's.
   void onPlay();
   void onStop();
   void onCue();
@@ -52,7 +56,8 @@ class Player {
   void onGraphNotify();
   void stopPlayback();
 
-  // Options.
+  // Options take effect at once; a search under way keeps the repeat and
+  // random settings it began with.
   void onOrderRandom();
   void onRepeat();
   void onOnePlay();
@@ -66,11 +71,12 @@ class Player {
   // Groups and tracks.
   // The group label of the music root itself, in the process's code page;
   // the window takes it from its resources.
-  void setDefaultGroupLabel(const std::string& label) { defaultGroupLabel_ = label; }
+  void setDefaultGroupLabel(const std::string& label) { groups_.setDefaultLabel(label); }
   void buildGroupList(const std::string& root);
   void selectGroup(const std::string& name);
   void setPopupKind(PopupKind kind);
-  // A choice in the group menu (0 is the default group) or the track menu.
+  // A choice in the group menu (0 is the default group) or the track menu. It
+  // means the entry the menu showed: a group by its name, a track by its path.
   void chooseGroup(std::size_t position);
   void chooseTrack(std::size_t position);
   // Files dropped on the window: played at once, ahead of the queue.
@@ -88,56 +94,20 @@ class Player {
   // slices of a long run of unplayable files. Without one, advance searches to
   // its end at once.
   void setAdvanceSlice(std::chrono::milliseconds slice, std::function<void()> continueLater);
-  bool advancing() const { return search_.active; }
+  bool advancing() const { return search_.active(); }
   void continueAdvance();
 
  private:
-  void openTrack(const std::string& path);
-  void startPlayback();
-  void loadPlaylist(const std::string& path);
-  enum class SearchResult { found, exhausted, sliceOver };
-  // Tries the queue from its front until a track loads, the queue is used up
-  // or the slice is over; the tried entries leave it.
-  SearchResult openFirstLoadable();
-  void searchQueue();
-  void settleSearch(bool found);
-  // The play button while a search goes on: enabled, and showing whether the
-  // track found will play.
-  void showSearchPlayWish(bool play);
-  // Keeps the command for the moment the search under way settles; false when
-  // there is no search and the command is to run now.
-  bool deferUntilSearchSettles(std::function<void()> command);
-  void runDeferredCommands();
   // Queues the TrackList from the saved track on and loads it, stopped.
   void resume(const std::string& target);
-  TrackOrder trackOrder() const;
 
   PlayerState state_;
   MediaGraph& graph_;
-  PlayerDisplay& display_;
   GraphNotifyTarget notifyTarget_;
   ShuffleGenerator& generator_;
-  std::string defaultGroupLabel_;
-
-  // The advance under way: what it does once a track loads, whether it may
-  // still start a new pass over the TrackList, and the options it began with,
-  // which an option changed during the search does not alter.
-  struct QueueSearch {
-    bool active = false;
-    bool play = false;
-    bool mayRefill = false;
-    bool refilled = false;
-    bool repeat = false;
-    bool random = false;
-    // Some entry was tried, so a search that finds nothing ends empty.
-    bool tried = false;
-    // The play button shows the search's own wish to play.
-    bool shown = false;
-  };
-  QueueSearch search_;
-  std::optional<std::chrono::milliseconds> slice_;
-  std::function<void()> continueLater_;
-  // Commands that came during a search, in the order they came; run once it settles.
-  std::deque<std::function<void()>> deferredCommands_;
-  bool runningDeferred_ = false;
+  Playback playback_;
+  TrackSearch search_;
+  Transport transport_;
+  Groups groups_;
+  PlayerOptions options_;
 };
