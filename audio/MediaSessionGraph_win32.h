@@ -40,6 +40,8 @@ class MediaSessionGraph : public MediaGraph {
   bool connectFirstAudioStream(IMFTopology* topology);
   bool openSession(IMFTopology* topology);
   void closeTrack();
+  // Makes the next takeCompletion report an end, and tells the window.
+  void announceEnd();
 
   bool mediaFoundation_ = false;
   bool created_ = false;
@@ -49,6 +51,10 @@ class MediaSessionGraph : public MediaGraph {
   ComReference<IMFMediaSink> renderer_;
   ComReference<IMFMediaSession> session_;
   ComReference<SessionEvents> events_;
+  // A file was rendered; lost when it could not be opened again at a rewind.
+  bool rendered_ = false;
+  bool lost_ = false;
   bool running_ = false;
   bool ended_ = false;
+  bool endPending_ = false;
 };

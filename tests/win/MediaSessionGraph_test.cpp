@@ -97,6 +97,27 @@ TEST(MediaSessionGraph, ATrackLeftAtItsEndStartsNoThreads) {
   EXPECT_LE(ProcessUsage::now().threads, threadsAtEnd + 1);
 }
 
+// The file deleted after the track ended: the rewind cannot build it again, and
+// the track ends at once as an error ends it, and again when it is run.
+TEST(MediaSessionGraph, ARewindWhoseFileIsGoneEndsTheTrack) {
+  TestFolder folder;
+  const std::string path = folder.join("gone.wav");
+  ASSERT_TRUE(tone_file::writeWav(path, 440, 100));
+  SessionOnWindow g;
+  g.graph.create(g.window.target());
+  ASSERT_TRUE(g.graph.renderFile(path));
+  g.graph.run();
+  ASSERT_TRUE(g.waitForCompletions(1));
+  ASSERT_TRUE(DeleteFileA(path.c_str()));
+  g.graph.rewind();
+  ASSERT_TRUE(g.waitForCompletions(2));
+  EXPECT_TRUE(g.graph.atEnd());
+  g.graph.stop();
+  g.graph.rewind();
+  g.graph.run();
+  EXPECT_TRUE(g.waitForCompletions(3));
+}
+
 TEST(MediaSessionGraph, WhatIsNoSoundFailsToRender) {
   TestFolder folder;
   std::string noise(4096, '\0');
@@ -127,6 +148,11 @@ TEST(MediaSessionGraph, StreamsEndOnTheEndOfThePresentationAndOnErrorsOnly) {
       {MEError, MF_E_INVALIDREQUEST, true},
       {MESessionTopologySet, MF_E_TOPO_CODEC_NOT_FOUND, true},
       {MESessionStarted, MF_E_INVALIDREQUEST, true},
+      {MEAudioSessionDeviceRemoved, S_OK, true},
+      {MEAudioSessionFormatChanged, S_OK, true},
+      {MEAudioSessionServerShutdown, S_OK, true},
+      {MEAudioSessionExclusiveModeOverride, S_OK, true},
+      {MEAudioSessionVolumeChanged, S_OK, false},
       {MESessionTopologySet, S_OK, false},
       {MESessionStarted, S_OK, false},
       {MESessionPaused, MF_E_INVALIDREQUEST, false},
