@@ -36,10 +36,25 @@ void PlaybackGraph::create(const GraphNotifyTarget& target) {
   graphBuilder_->QueryInterface(IID_IMediaSeeking, mediaSeeking_.putVoid());
 }
 
+// Rendered in full: every stream, or all but a picture. A partial graph (the
+// sound not rendered, or any other part missing) is no success: the file goes
+// to the next engine.
+bool PlaybackGraph::renderedInFull(long result) {
+  return result == S_OK || result == VFW_S_DUPLICATE_NAME || result == VFW_S_VIDEO_NOT_RENDERED;
+}
+
 void PlaybackGraph::release() {
   // Wine leaves a graph released while it runs, and its threads, alive now and
   // then when the machine is busy: stopping it first lets it go every time.
   stop();
+  // No more notifications to the window, and none of the graph's events left
+  // holding their parameters.
+  if (mediaEvent_) {
+    mediaEvent_->SetNotifyWindow(0, 0, 0);
+    while (takeEvent()) {
+    }
+  }
+  ended_ = false;
   mediaSeeking_.reset();
   mediaControl_.reset();
   mediaEvent_.reset();
@@ -49,7 +64,22 @@ void PlaybackGraph::release() {
 bool PlaybackGraph::renderFile(const std::string& path) {
   if (!graphBuilder_) return false;
   std::wstring wide = widePath(path);
-  return SUCCEEDED(graphBuilder_->RenderFile(wide.c_str(), nullptr));
+  if (!renderedInFull(graphBuilder_->RenderFile(wide.c_str(), nullptr))) {
+    release();
+    return false;
+  }
+  hidePicture();
+  return true;
+}
+
+// A file with a picture has a video renderer, whose own window would show at
+// run: the player is a bar, and only its sound is wanted. Without a video
+// renderer the graph answers E_NOINTERFACE, and there is nothing to hide.
+void PlaybackGraph::hidePicture() {
+  ComReference<IVideoWindow> video;
+  if (FAILED(graphBuilder_->QueryInterface(IID_IVideoWindow, video.putVoid()))) return;
+  video->put_AutoShow(OAFALSE);
+  video->put_Visible(OAFALSE);
 }
 
 void PlaybackGraph::run() {
@@ -63,10 +93,16 @@ void PlaybackGraph::stop() {
 void PlaybackGraph::rewind() {
   if (!mediaSeeking_) return;
   LONGLONG start = 0;
-  mediaSeeking_->SetPositions(&start, AM_SEEKING_AbsolutePositioning, nullptr, AM_SEEKING_NoPositioning);
+  if (SUCCEEDED(mediaSeeking_->SetPositions(&start, AM_SEEKING_AbsolutePositioning, nullptr,
+                                            AM_SEEKING_NoPositioning))) {
+    ended_ = false;
+  }
 }
 
+// The completion taken says it; the positions only when none was taken, as a
+// stream may report its stop position a little short of where it ended.
 bool PlaybackGraph::atEnd() {
+  if (ended_) return true;
   if (!mediaSeeking_) return false;
   LONGLONG current = 0;
   LONGLONG stopPosition = 0;
@@ -75,13 +111,20 @@ bool PlaybackGraph::atEnd() {
 }
 
 bool PlaybackGraph::takeCompletion() {
-  if (!mediaEvent_) return false;
   long eventCode = 0;
-  LONG_PTR first = 0;
-  LONG_PTR second = 0;
-  while (SUCCEEDED(mediaEvent_->GetEvent(&eventCode, &first, &second, 0))) {
-    mediaEvent_->FreeEventParams(eventCode, first, second);
+  while (takeEvent(&eventCode)) {
+    if (eventCode == EC_COMPLETE) ended_ = true;
     if (endsStream(eventCode)) return true;
   }
   return false;
+}
+
+bool PlaybackGraph::takeEvent(long* code) {
+  long eventCode = 0;
+  LONG_PTR first = 0;
+  LONG_PTR second = 0;
+  if (!mediaEvent_ || FAILED(mediaEvent_->GetEvent(&eventCode, &first, &second, 0))) return false;
+  mediaEvent_->FreeEventParams(eventCode, first, second);
+  if (code) *code = eventCode;
+  return true;
 }

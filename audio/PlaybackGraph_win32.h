@@ -29,10 +29,18 @@ class PlaybackGraph : public MediaGraph {
 
   // An end of stream, and the errors and aborts that end a stream early.
   static bool endsStream(long eventCode);
+  // The results of RenderFile that leave a graph that plays the whole file's sound.
+  static bool renderedInFull(long result);
 
  private:
+  void hidePicture();
+  // Takes one event and frees its parameters; false when the queue is empty.
+  bool takeEvent(long* code = nullptr);
+
   ComReference<IGraphBuilder> graphBuilder_;
   ComReference<IMediaControl> mediaControl_;
   ComReference<IMediaEventEx> mediaEvent_;
   ComReference<IMediaSeeking> mediaSeeking_;
+  // A completion was taken and no rewind has been made since.
+  bool ended_ = false;
 };

@@ -205,4 +205,16 @@ TEST(PlaybackGraph, StreamsEndOnCompletionErrorsAndAbortsOnly) {
   for (const auto& c : cases) EXPECT_EQ(PlaybackGraph::endsStream(c.code), c.ends) << c.code;
 }
 
+TEST(PlaybackGraph, APartialRenderIsNoSuccess) {
+  const struct {
+    HRESULT result;
+    bool plays;
+  } cases[] = {
+      {S_OK, true},           {VFW_S_DUPLICATE_NAME, true}, {VFW_S_VIDEO_NOT_RENDERED, true},
+      {VFW_S_AUDIO_NOT_RENDERED, false}, {VFW_S_PARTIAL_RENDER, false}, {S_FALSE, false},
+      {VFW_E_UNSUPPORTED_STREAM, false},
+  };
+  for (const auto& c : cases) EXPECT_EQ(PlaybackGraph::renderedInFull(c.result), c.plays) << std::hex << c.result;
+}
+
 }  // namespace
