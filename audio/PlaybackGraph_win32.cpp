@@ -54,6 +54,7 @@ void PlaybackGraph::release() {
     while (takeEvent()) {
     }
   }
+  rendered_ = false;
   ended_ = false;
   mediaSeeking_.reset();
   mediaControl_.reset();
@@ -62,13 +63,14 @@ void PlaybackGraph::release() {
 }
 
 bool PlaybackGraph::renderFile(const std::string& path) {
-  if (!graphBuilder_) return false;
+  if (!graphBuilder_ || rendered_) return false;
   std::wstring wide = widePath(path);
   if (!renderedInFull(graphBuilder_->RenderFile(wide.c_str(), nullptr))) {
     release();
     return false;
   }
   hidePicture();
+  rendered_ = true;
   return true;
 }
 
@@ -99,10 +101,11 @@ void PlaybackGraph::rewind() {
   }
 }
 
-// The completion taken says it; the positions only when none was taken, as a
-// stream may report its stop position a little short of where it ended.
+// The completion taken says it. The positions only for a graph without an
+// event queue: a running graph rewound reports its stop position as its
+// current one for a moment under Wine.
 bool PlaybackGraph::atEnd() {
-  if (ended_) return true;
+  if (mediaEvent_) return ended_;
   if (!mediaSeeking_) return false;
   LONGLONG current = 0;
   LONGLONG stopPosition = 0;

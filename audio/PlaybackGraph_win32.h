@@ -41,6 +41,8 @@ class PlaybackGraph : public MediaGraph {
   ComReference<IMediaControl> mediaControl_;
   ComReference<IMediaEventEx> mediaEvent_;
   ComReference<IMediaSeeking> mediaSeeking_;
+  // A graph holds one file: a second one would play along with it.
+  bool rendered_ = false;
   // A completion was taken and no rewind has been made since.
   bool ended_ = false;
 };
