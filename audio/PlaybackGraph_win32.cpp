@@ -74,9 +74,10 @@ bool PlaybackGraph::renderFile(const std::string& path) {
   return true;
 }
 
-// A file with a picture has a video renderer, whose own window would show at
-// run: the player is a bar, and only its sound is wanted. Without a video
-// renderer the graph answers E_NOINTERFACE, and there is nothing to hide.
+// A file with a picture has a video renderer (RenderFile takes one with a
+// window of its own), whose window would show at run: the player is a bar, and
+// only the sound is wanted. Without a video renderer the graph refuses these
+// calls with E_NOINTERFACE, and there is nothing to hide.
 void PlaybackGraph::hidePicture() {
   ComReference<IVideoWindow> video;
   if (FAILED(graphBuilder_->QueryInterface(IID_IVideoWindow, video.putVoid()))) return;
