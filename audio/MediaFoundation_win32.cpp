@@ -17,13 +17,18 @@ struct EntryPoints {
   HRESULT(WINAPI* createAudioRenderer)(IMFAttributes*, IMFMediaSink**) = nullptr;
 };
 
-// Only the system's own copy: a DLL of the same name beside the player or in
-// the current folder is never loaded.
+// Only the system's own copy, and the DLLs it imports from the system folder
+// too: a DLL of the same name beside the player or in the current folder is
+// never loaded. A Windows 7 without the update that brought the search flags
+// refuses them as an invalid parameter; there the full path does it, with the
+// DLL's own folder searched first for its imports.
 HMODULE loadSystemLibrary(const char* name) {
+  if (HMODULE library = LoadLibraryExA(name, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)) return library;
+  if (GetLastError() != ERROR_INVALID_PARAMETER) return nullptr;
   char folder[MAX_PATH];
   const UINT length = GetSystemDirectoryA(folder, MAX_PATH);
   if (length == 0 || length >= MAX_PATH) return nullptr;
-  return LoadLibraryA((std::string(folder, length) + "\\" + name).c_str());
+  return LoadLibraryExA((std::string(folder, length) + "\\" + name).c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
 }
 
 template <typename Function>
@@ -50,48 +55,31 @@ const EntryPoints& entryPoints() {
   return loaded;
 }
 
+// Every entry point is called through here: one that was not found fails.
+template <typename Function, typename... Arguments>
+HRESULT call(Function entry, Arguments... arguments) {
+  return entry ? entry(arguments...) : E_NOTIMPL;
+}
+
 }  // namespace
 
 namespace media_foundation {
 
-HRESULT startup() {
-  const auto call = entryPoints().startup;
-  return call ? call(MF_VERSION, MFSTARTUP_LITE) : E_NOTIMPL;
-}
-
-HRESULT shutdown() {
-  const auto call = entryPoints().shutdown;
-  return call ? call() : E_NOTIMPL;
-}
-
+HRESULT startup() { return call(entryPoints().startup, MF_VERSION, MFSTARTUP_LITE); }
+HRESULT shutdown() { return call(entryPoints().shutdown); }
 HRESULT createSourceResolver(IMFSourceResolver** resolver) {
-  const auto call = entryPoints().createSourceResolver;
-  return call ? call(resolver) : E_NOTIMPL;
+  return call(entryPoints().createSourceResolver, resolver);
 }
-
 HRESULT createMediaSession(IMFMediaSession** session) {
-  const auto call = entryPoints().createMediaSession;
-  return call ? call(nullptr, session) : E_NOTIMPL;
+  return call(entryPoints().createMediaSession, nullptr, session);
 }
-
-HRESULT createTopology(IMFTopology** topology) {
-  const auto call = entryPoints().createTopology;
-  return call ? call(topology) : E_NOTIMPL;
-}
-
+HRESULT createTopology(IMFTopology** topology) { return call(entryPoints().createTopology, topology); }
 HRESULT createTopologyNode(MF_TOPOLOGY_TYPE type, IMFTopologyNode** node) {
-  const auto call = entryPoints().createTopologyNode;
-  return call ? call(type, node) : E_NOTIMPL;
+  return call(entryPoints().createTopologyNode, type, node);
 }
-
-HRESULT createTopoLoader(IMFTopoLoader** loader) {
-  const auto call = entryPoints().createTopoLoader;
-  return call ? call(loader) : E_NOTIMPL;
-}
-
+HRESULT createTopoLoader(IMFTopoLoader** loader) { return call(entryPoints().createTopoLoader, loader); }
 HRESULT createAudioRenderer(IMFMediaSink** renderer) {
-  const auto call = entryPoints().createAudioRenderer;
-  return call ? call(nullptr, renderer) : E_NOTIMPL;
+  return call(entryPoints().createAudioRenderer, nullptr, renderer);
 }
 
 }  // namespace media_foundation

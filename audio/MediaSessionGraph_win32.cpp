@@ -6,9 +6,9 @@
 #include <mfidl.h>
 
 #include <string>
+#include <utility>
 
 #include "audio/MediaFoundation_win32.h"
-#include "audio/ReleaseReference_win32.h"
 #include "audio/SessionEvents_win32.h"
 #include "platform/WidePath_win32.h"
 
@@ -19,12 +19,10 @@ namespace {
 constexpr DWORD closePatience = 3000;
 
 bool isAudio(IMFStreamDescriptor* stream) {
-  IMFMediaTypeHandler* handler = nullptr;
-  if (FAILED(stream->GetMediaTypeHandler(&handler))) return false;
+  ComReference<IMFMediaTypeHandler> handler;
   GUID major = GUID_NULL;
-  const bool audio = SUCCEEDED(handler->GetMajorType(&major)) && major == MFMediaType_Audio;
-  releaseReference(handler);
-  return audio;
+  return SUCCEEDED(stream->GetMediaTypeHandler(handler.put())) && SUCCEEDED(handler->GetMajorType(&major)) &&
+         major == MFMediaType_Audio;
 }
 
 // Adds source stream -> streaming audio renderer; true when both nodes are in.
@@ -32,31 +30,37 @@ bool isAudio(IMFStreamDescriptor* stream) {
 // can the topology be resolved before the session has it.
 bool addAudioBranch(IMFTopology* topology, IMFMediaSource* source, IMFPresentationDescriptor* presentation,
                     IMFStreamDescriptor* stream, IMFMediaSink* renderer) {
-  IMFStreamSink* input = nullptr;
-  if (FAILED(renderer->GetStreamSinkByIndex(0, &input))) return false;
-  IMFTopologyNode* sourceNode = nullptr;
-  IMFTopologyNode* outputNode = nullptr;
-  bool added = SUCCEEDED(media_foundation::createTopologyNode(MF_TOPOLOGY_SOURCESTREAM_NODE, &sourceNode)) &&
-               SUCCEEDED(sourceNode->SetUnknown(MF_TOPONODE_SOURCE, source)) &&
-               SUCCEEDED(sourceNode->SetUnknown(MF_TOPONODE_PRESENTATION_DESCRIPTOR, presentation)) &&
-               SUCCEEDED(sourceNode->SetUnknown(MF_TOPONODE_STREAM_DESCRIPTOR, stream)) &&
-               SUCCEEDED(topology->AddNode(sourceNode)) &&
-               SUCCEEDED(media_foundation::createTopologyNode(MF_TOPOLOGY_OUTPUT_NODE, &outputNode)) &&
-               SUCCEEDED(outputNode->SetObject(input)) && SUCCEEDED(topology->AddNode(outputNode)) &&
-               SUCCEEDED(sourceNode->ConnectOutput(0, outputNode, 0));
-  releaseReference(outputNode);
-  releaseReference(sourceNode);
-  releaseReference(input);
-  return added;
+  ComReference<IMFStreamSink> input;
+  ComReference<IMFTopologyNode> sourceNode;
+  ComReference<IMFTopologyNode> outputNode;
+  return SUCCEEDED(renderer->GetStreamSinkByIndex(0, input.put())) &&
+         SUCCEEDED(media_foundation::createTopologyNode(MF_TOPOLOGY_SOURCESTREAM_NODE, sourceNode.put())) &&
+         SUCCEEDED(sourceNode->SetUnknown(MF_TOPONODE_SOURCE, source)) &&
+         SUCCEEDED(sourceNode->SetUnknown(MF_TOPONODE_PRESENTATION_DESCRIPTOR, presentation)) &&
+         SUCCEEDED(sourceNode->SetUnknown(MF_TOPONODE_STREAM_DESCRIPTOR, stream)) &&
+         SUCCEEDED(topology->AddNode(sourceNode.get())) &&
+         SUCCEEDED(media_foundation::createTopologyNode(MF_TOPOLOGY_OUTPUT_NODE, outputNode.put())) &&
+         SUCCEEDED(outputNode->SetObject(input.get())) && SUCCEEDED(topology->AddNode(outputNode.get())) &&
+         SUCCEEDED(sourceNode->ConnectOutput(0, outputNode.get(), 0));
 }
 
 }  // namespace
 
-// The end of the presentation ends the track; so does an error, and a topology
-// that could not be set or started, or the player would show "playing" over
-// silence.
+// The end of the presentation ends the track; so does an error, a topology that
+// could not be set or started, and the loss of the audio device or of its
+// session (unplugged, its format changed, the audio service stopped, taken by
+// another program exclusively), after which the renderer is invalid: else the
+// player would show "playing" over silence.
 bool MediaSessionGraph::endsStream(unsigned long eventType, long status) {
-  if (eventType == MESessionEnded || eventType == MEError) return true;
+  switch (eventType) {
+    case MESessionEnded:
+    case MEError:
+    case MEAudioSessionDeviceRemoved:
+    case MEAudioSessionFormatChanged:
+    case MEAudioSessionServerShutdown:
+    case MEAudioSessionExclusiveModeOverride:
+      return true;
+  }
   return FAILED(status) && (eventType == MESessionTopologySet || eventType == MESessionStarted);
 }
 
@@ -80,10 +84,16 @@ void MediaSessionGraph::create(const GraphNotifyTarget& target) {
 void MediaSessionGraph::release() {
   closeTrack();
   created_ = false;
+  rendered_ = false;
+  lost_ = false;
+  running_ = false;
+  ended_ = false;
+  endPending_ = false;
 }
 
-// The session is closed and its close awaited before the session, the source
-// and the renderer are shut down: only then are their threads and files let go.
+// The documented order: the session is closed and its close awaited before the
+// session, the source and the renderer are shut down; only then are their
+// threads and files let go.
 void MediaSessionGraph::closeTrack() {
   if (session_) {
     if (SUCCEEDED(session_->Close())) events_->waitForClose(closePatience);
@@ -91,26 +101,32 @@ void MediaSessionGraph::closeTrack() {
   }
   if (source_) source_->Shutdown();
   if (renderer_) renderer_->Shutdown();
-  releaseReference(session_);
-  releaseReference(renderer_);
-  releaseReference(source_);
-  releaseReference(events_);
-  running_ = false;
-  ended_ = false;
+  session_.reset();
+  renderer_.reset();
+  source_.reset();
+  events_.reset();
 }
 
 bool MediaSessionGraph::renderFile(const std::string& path) {
-  if (!created_ || session_) return false;
+  if (!created_ || rendered_) return false;
   path_ = path;
-  return openTrack();
+  rendered_ = openTrack();
+  return rendered_;
 }
 
 // The session is made only for a file whose source opened and whose topology
-// resolved, so that refusing a file costs no session.
+// resolved, so that refusing a file costs no session. The decoders between
+// source and renderer are found now: a file that cannot play fails here, as
+// DirectShow's render does.
 bool MediaSessionGraph::openTrack() {
-  IMFTopology* topology = openSource(path_) ? resolvedTopology() : nullptr;
-  const bool opened = topology && openSession(topology);
-  releaseReference(topology);
+  ComReference<IMFTopology> partial;
+  ComReference<IMFTopoLoader> loader;
+  ComReference<IMFTopology> full;
+  const bool opened = openSource(path_) && makeRenderer() &&
+                      SUCCEEDED(media_foundation::createTopology(partial.put())) &&
+                      connectFirstAudioStream(partial.get()) &&
+                      SUCCEEDED(media_foundation::createTopoLoader(loader.put())) &&
+                      SUCCEEDED(loader->Load(partial.get(), full.put(), nullptr)) && openSession(full.get());
   if (!opened) closeTrack();
   return opened;
 }
@@ -118,100 +134,101 @@ bool MediaSessionGraph::openTrack() {
 // The source is found by the file's content, not only by its name.
 bool MediaSessionGraph::openSource(const std::string& path) {
   const std::wstring wide = widePath(path);
-  if (wide.empty()) return false;
-  IMFSourceResolver* resolver = nullptr;
-  if (FAILED(media_foundation::createSourceResolver(&resolver))) return false;
+  ComReference<IMFSourceResolver> resolver;
+  ComReference<IUnknown> object;
   MF_OBJECT_TYPE type = MF_OBJECT_INVALID;
-  IUnknown* object = nullptr;
   const DWORD flags = MF_RESOLUTION_MEDIASOURCE | MF_RESOLUTION_READ |
                       MF_RESOLUTION_CONTENT_DOES_NOT_HAVE_TO_MATCH_EXTENSION_OR_MIME_TYPE;
-  if (SUCCEEDED(resolver->CreateObjectFromURL(wide.c_str(), flags, nullptr, &type, &object))) {
-    object->QueryInterface(IID_IMFMediaSource, reinterpret_cast<void**>(&source_));
-    releaseReference(object);
-  }
-  releaseReference(resolver);
-  return source_ != nullptr;
+  return !wide.empty() && SUCCEEDED(media_foundation::createSourceResolver(resolver.put())) &&
+         SUCCEEDED(resolver->CreateObjectFromURL(wide.c_str(), flags, nullptr, &type, object.put())) &&
+         SUCCEEDED(object->QueryInterface(IID_IMFMediaSource, source_.putVoid()));
 }
 
-// The first audio stream of the file to the audio renderer, other streams left
-// out, and the decoders between them found now: a file that cannot play fails
-// here, as DirectShow's render does.
-IMFTopology* MediaSessionGraph::resolvedTopology() {
-  IMFPresentationDescriptor* presentation = nullptr;
-  if (FAILED(source_->CreatePresentationDescriptor(&presentation))) return nullptr;
-  IMFTopology* partial = nullptr;
-  bool audio = SUCCEEDED(media_foundation::createTopology(&partial)) &&
-               SUCCEEDED(media_foundation::createAudioRenderer(&renderer_));
+bool MediaSessionGraph::makeRenderer() { return SUCCEEDED(media_foundation::createAudioRenderer(renderer_.put())); }
+
+// The first audio stream of the file to the renderer; every other stream is
+// left out.
+bool MediaSessionGraph::connectFirstAudioStream(IMFTopology* topology) {
+  ComReference<IMFPresentationDescriptor> presentation;
   DWORD streams = 0;
-  if (audio) presentation->GetStreamDescriptorCount(&streams);
-  audio = false;
+  if (FAILED(source_->CreatePresentationDescriptor(presentation.put())) ||
+      FAILED(presentation->GetStreamDescriptorCount(&streams))) {
+    return false;
+  }
+  bool connected = false;
   for (DWORD i = 0; i < streams; ++i) {
     BOOL selected = FALSE;
-    IMFStreamDescriptor* stream = nullptr;
-    if (FAILED(presentation->GetStreamDescriptorByIndex(i, &selected, &stream))) continue;
-    if (!audio && selected && isAudio(stream) && addAudioBranch(partial, source_, presentation, stream, renderer_)) {
-      audio = true;
+    ComReference<IMFStreamDescriptor> stream;
+    if (FAILED(presentation->GetStreamDescriptorByIndex(i, &selected, stream.put()))) continue;
+    if (!connected && selected && isAudio(stream.get()) &&
+        addAudioBranch(topology, source_.get(), presentation.get(), stream.get(), renderer_.get())) {
+      connected = true;
     } else {
       presentation->DeselectStream(i);
     }
-    releaseReference(stream);
   }
-  IMFTopology* full = nullptr;
-  IMFTopoLoader* loader = nullptr;
-  if (audio && SUCCEEDED(media_foundation::createTopoLoader(&loader)) && FAILED(loader->Load(partial, &full, nullptr))) {
-    full = nullptr;
-  }
-  releaseReference(loader);
-  releaseReference(partial);
-  releaseReference(presentation);
-  return full;
+  return connected;
 }
 
 bool MediaSessionGraph::openSession(IMFTopology* topology) {
-  if (FAILED(media_foundation::createMediaSession(&session_))) return false;
-  events_ = new SessionEvents(reinterpret_cast<HWND>(target_.window), target_.message);
+  if (FAILED(media_foundation::createMediaSession(session_.put()))) return false;
+  events_ = ComReference<SessionEvents>(new SessionEvents(reinterpret_cast<HWND>(target_.window), target_.message));
   // Wine's session plays a resolved topology only when it resolves it itself;
   // with every node in place already, that costs it little.
-  return events_->listenTo(session_) && SUCCEEDED(session_->SetTopology(0, topology));
+  return events_->listenTo(session_.get()) && SUCCEEDED(session_->SetTopology(0, topology));
 }
 
+// A track whose file could not be opened again ends at once, as an error ends
+// it: the player goes on to the next one instead of showing "playing" over
+// silence.
 void MediaSessionGraph::run() {
+  if (lost_) announceEnd();
   if (!session_) return;
   PROPVARIANT fromHere;
   PropVariantInit(&fromHere);
   session_->Start(&GUID_NULL, &fromHere);
   running_ = true;
-  ended_ = false;
 }
 
-// A session that has ended is stopped already; pausing it would only be refused.
+// An ended track is closed already; there is nothing to pause.
 void MediaSessionGraph::stop() {
-  if (!session_) return;
-  if (running_ && !ended_) session_->Pause();
+  if (session_ && running_) session_->Pause();
   running_ = false;
 }
 
 // The track is built anew at its start: under Wine a session restarted at
 // position 0 after its end plays nothing more. A running track goes on running.
 void MediaSessionGraph::rewind() {
-  if (!session_) return;
-  const bool wasRunning = running_;
+  if (!rendered_ || lost_) return;
   closeTrack();
-  if (openTrack() && wasRunning) run();
+  ended_ = false;
+  if (!openTrack()) {
+    lost_ = true;
+    ended_ = true;
+    if (running_) announceEnd();
+    return;
+  }
+  if (running_) run();
 }
 
-bool MediaSessionGraph::atEnd() { return session_ && ended_; }
+bool MediaSessionGraph::atEnd() { return rendered_ && ended_; }
 
+void MediaSessionGraph::announceEnd() {
+  endPending_ = true;
+  PostMessageA(reinterpret_cast<HWND>(target_.window), target_.message, 0, 0);
+}
+
+// An ended track is closed at once, the whole of it: under Wine the audio
+// renderer left running past the end keeps starting threads until it is shut
+// down, and a rewind builds the track anew anyway.
 bool MediaSessionGraph::takeCompletion() {
+  if (std::exchange(endPending_, false)) return true;
   if (!events_) return false;
   SessionEvents::Event event;
   while (events_->take(event)) {
     if (endsStream(event.type, event.status)) {
       ended_ = true;
-      // Wine's audio renderer, left running past the end, keeps starting
-      // threads of its own until it is shut down; an ended track needs it no
-      // more, as a rewind builds the track anew.
-      if (renderer_) renderer_->Shutdown();
+      closeTrack();
       return true;
     }
   }

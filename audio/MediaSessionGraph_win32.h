@@ -3,6 +3,7 @@
 // Session playing the file's audio streams through the streaming audio
 // renderer. Media Foundation is started for the object's life, as COM is; the
 // session and the file's source exist only while a file is rendered.
+#include "audio/ComReference_win32.h"
 #include "audio/MediaGraph.h"
 
 struct IMFMediaSession;
@@ -35,18 +36,25 @@ class MediaSessionGraph : public MediaGraph {
  private:
   bool openTrack();
   bool openSource(const std::string& path);
-  IMFTopology* resolvedTopology();
+  bool makeRenderer();
+  bool connectFirstAudioStream(IMFTopology* topology);
   bool openSession(IMFTopology* topology);
   void closeTrack();
+  // Makes the next takeCompletion report an end, and tells the window.
+  void announceEnd();
 
   bool mediaFoundation_ = false;
   bool created_ = false;
   GraphNotifyTarget target_;
   std::string path_;
-  IMFMediaSource* source_ = nullptr;
-  IMFMediaSink* renderer_ = nullptr;
-  IMFMediaSession* session_ = nullptr;
-  SessionEvents* events_ = nullptr;
+  ComReference<IMFMediaSource> source_;
+  ComReference<IMFMediaSink> renderer_;
+  ComReference<IMFMediaSession> session_;
+  ComReference<SessionEvents> events_;
+  // A file was rendered; lost when it could not be opened again at a rewind.
+  bool rendered_ = false;
+  bool lost_ = false;
   bool running_ = false;
   bool ended_ = false;
+  bool endPending_ = false;
 };

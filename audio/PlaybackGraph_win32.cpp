@@ -5,7 +5,6 @@
 
 #include <string>
 
-#include "audio/ReleaseReference_win32.h"
 #include "platform/WidePath_win32.h"
 
 // A stream that broke or was aborted has ended as surely as one that played out:
@@ -24,38 +23,66 @@ PlaybackGraph::~PlaybackGraph() {
 
 void PlaybackGraph::create(const GraphNotifyTarget& target) {
   release();
+  // A failed query leaves its reference empty: COM empties the out-argument.
   if (FAILED(CoCreateInstance(CLSID_FilterGraph, nullptr, CLSCTX_INPROC_SERVER, IID_IGraphBuilder,
-                              reinterpret_cast<void**>(&graphBuilder_)))) {
-    graphBuilder_ = nullptr;
+                              graphBuilder_.putVoid()))) {
+    graphBuilder_.reset();
     return;
   }
-  if (FAILED(graphBuilder_->QueryInterface(IID_IMediaControl, reinterpret_cast<void**>(&mediaControl_)))) {
-    mediaControl_ = nullptr;
-  }
-  if (SUCCEEDED(graphBuilder_->QueryInterface(IID_IMediaEventEx, reinterpret_cast<void**>(&mediaEvent_)))) {
+  graphBuilder_->QueryInterface(IID_IMediaControl, mediaControl_.putVoid());
+  if (SUCCEEDED(graphBuilder_->QueryInterface(IID_IMediaEventEx, mediaEvent_.putVoid()))) {
     mediaEvent_->SetNotifyWindow(static_cast<OAHWND>(target.window), static_cast<long>(target.message), 0);
-  } else {
-    mediaEvent_ = nullptr;
   }
-  if (FAILED(graphBuilder_->QueryInterface(IID_IMediaSeeking, reinterpret_cast<void**>(&mediaSeeking_)))) {
-    mediaSeeking_ = nullptr;
-  }
+  graphBuilder_->QueryInterface(IID_IMediaSeeking, mediaSeeking_.putVoid());
+}
+
+// Rendered in full: every stream, or all but a picture. A partial graph (the
+// sound not rendered, or any other part missing) is no success: the file goes
+// to the next engine.
+bool PlaybackGraph::renderedInFull(long result) {
+  return result == S_OK || result == VFW_S_DUPLICATE_NAME || result == VFW_S_VIDEO_NOT_RENDERED;
 }
 
 void PlaybackGraph::release() {
   // Wine leaves a graph released while it runs, and its threads, alive now and
   // then when the machine is busy: stopping it first lets it go every time.
   stop();
-  releaseReference(mediaSeeking_);
-  releaseReference(mediaControl_);
-  releaseReference(mediaEvent_);
-  releaseReference(graphBuilder_);
+  // No more notifications to the window, and none of the graph's events left
+  // holding their parameters.
+  if (mediaEvent_) {
+    mediaEvent_->SetNotifyWindow(0, 0, 0);
+    while (takeEvent()) {
+    }
+  }
+  rendered_ = false;
+  ended_ = false;
+  mediaSeeking_.reset();
+  mediaControl_.reset();
+  mediaEvent_.reset();
+  graphBuilder_.reset();
 }
 
 bool PlaybackGraph::renderFile(const std::string& path) {
-  if (!graphBuilder_) return false;
+  if (!graphBuilder_ || rendered_) return false;
   std::wstring wide = widePath(path);
-  return SUCCEEDED(graphBuilder_->RenderFile(wide.c_str(), nullptr));
+  if (!renderedInFull(graphBuilder_->RenderFile(wide.c_str(), nullptr))) {
+    release();
+    return false;
+  }
+  hidePicture();
+  rendered_ = true;
+  return true;
+}
+
+// A file with a picture has a video renderer (RenderFile takes one with a
+// window of its own), whose window would show at run: the player is a bar, and
+// only the sound is wanted. Without a video renderer the graph refuses these
+// calls with E_NOINTERFACE, and there is nothing to hide.
+void PlaybackGraph::hidePicture() {
+  ComReference<IVideoWindow> video;
+  if (FAILED(graphBuilder_->QueryInterface(IID_IVideoWindow, video.putVoid()))) return;
+  video->put_AutoShow(OAFALSE);
+  video->put_Visible(OAFALSE);
 }
 
 void PlaybackGraph::run() {
@@ -69,10 +96,17 @@ void PlaybackGraph::stop() {
 void PlaybackGraph::rewind() {
   if (!mediaSeeking_) return;
   LONGLONG start = 0;
-  mediaSeeking_->SetPositions(&start, AM_SEEKING_AbsolutePositioning, nullptr, AM_SEEKING_NoPositioning);
+  if (SUCCEEDED(mediaSeeking_->SetPositions(&start, AM_SEEKING_AbsolutePositioning, nullptr,
+                                            AM_SEEKING_NoPositioning))) {
+    ended_ = false;
+  }
 }
 
+// The completion taken says it. The positions only for a graph without an
+// event queue: a running graph rewound reports its stop position as its
+// current one for a moment under Wine.
 bool PlaybackGraph::atEnd() {
+  if (mediaEvent_) return ended_;
   if (!mediaSeeking_) return false;
   LONGLONG current = 0;
   LONGLONG stopPosition = 0;
@@ -81,13 +115,20 @@ bool PlaybackGraph::atEnd() {
 }
 
 bool PlaybackGraph::takeCompletion() {
-  if (!mediaEvent_) return false;
   long eventCode = 0;
-  LONG_PTR first = 0;
-  LONG_PTR second = 0;
-  while (SUCCEEDED(mediaEvent_->GetEvent(&eventCode, &first, &second, 0))) {
-    mediaEvent_->FreeEventParams(eventCode, first, second);
+  while (takeEvent(&eventCode)) {
+    if (eventCode == EC_COMPLETE) ended_ = true;
     if (endsStream(eventCode)) return true;
   }
   return false;
+}
+
+bool PlaybackGraph::takeEvent(long* code) {
+  long eventCode = 0;
+  LONG_PTR first = 0;
+  LONG_PTR second = 0;
+  if (!mediaEvent_ || FAILED(mediaEvent_->GetEvent(&eventCode, &first, &second, 0))) return false;
+  mediaEvent_->FreeEventParams(eventCode, first, second);
+  if (code) *code = eventCode;
+  return true;
 }

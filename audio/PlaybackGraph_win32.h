@@ -2,6 +2,7 @@
 // The DirectShow filter graph of one loaded track, behind MediaGraph. COM is
 // initialised for the object's life; an empty reference makes every call that
 // needs it do nothing.
+#include "audio/ComReference_win32.h"
 #include "audio/MediaGraph.h"
 
 struct IGraphBuilder;
@@ -28,10 +29,20 @@ class PlaybackGraph : public MediaGraph {
 
   // An end of stream, and the errors and aborts that end a stream early.
   static bool endsStream(long eventCode);
+  // The results of RenderFile that leave a graph that plays the whole file's sound.
+  static bool renderedInFull(long result);
 
  private:
-  IGraphBuilder* graphBuilder_ = nullptr;
-  IMediaControl* mediaControl_ = nullptr;
-  IMediaEventEx* mediaEvent_ = nullptr;
-  IMediaSeeking* mediaSeeking_ = nullptr;
+  void hidePicture();
+  // Takes one event and frees its parameters; false when the queue is empty.
+  bool takeEvent(long* code = nullptr);
+
+  ComReference<IGraphBuilder> graphBuilder_;
+  ComReference<IMediaControl> mediaControl_;
+  ComReference<IMediaEventEx> mediaEvent_;
+  ComReference<IMediaSeeking> mediaSeeking_;
+  // A graph holds one file: a second one would play along with it.
+  bool rendered_ = false;
+  // A completion was taken and no rewind has been made since.
+  bool ended_ = false;
 };
