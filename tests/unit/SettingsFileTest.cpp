@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <optional>
+
 #include "TestFolder.h"
 
 namespace {
@@ -195,6 +198,60 @@ TEST(SettingsFile, ASaveIntoAFolderThatCannotBeWrittenChangesNothing) {
   file.close();
   EXPECT_EQ(test_files::read(path), before);
   EXPECT_FALSE(test_files::exists(path + ".tmp"));
+}
+
+// Another program's brief hold, standing in for the pauses between tries: it
+// lets go once the file has been found held `tries` times.
+class BriefHold {
+ public:
+  BriefHold(const std::string& path, int tries) : holder_(new test_files::Holder(path)), tries_(tries) {
+    previous_ = file::replaceRetryPause([this] {
+      if (++pauses == tries_) holder_.reset();
+    });
+  }
+  ~BriefHold() { file::replaceRetryPause(previous_); }
+ private:
+  int pauses = 0;
+  std::unique_ptr<test_files::Holder> holder_;
+  int tries_;
+  std::function<void()> previous_;
+};
+
+TEST(SettingsFile, ABriefHoldIsWaitedOutAndALongOneNeverLosesTheFile) {
+  const int readTries = static_cast<int>(SettingsFile::readRetryLimit / file::retryInterval);
+  const int replaceTries = static_cast<int>(SettingsFile::replaceRetryLimit / file::retryInterval);
+  struct Case {
+    const char* what;
+    bool atRead;
+    int tries;
+    std::string read;
+    std::string after;
+  };
+  const Case cases[] = {
+      {"a hold at the read that ends in time", true, readTries, "old", "CurDir=new\n"},
+      {"a hold at the read that outlasts the tries: the defaults are not saved", true, readTries + 1, "",
+       "CurDir=old\n"},
+      {"a hold at the replace that ends in time", false, replaceTries, "old", "CurDir=new\n"},
+      {"a hold at the replace that outlasts the tries", false, replaceTries + 1, "old", "CurDir=old\n"},
+  };
+  for (const Case& c : cases) {
+    TestFolder folder;
+    const std::string path = folder.file("tovik.def", "CurDir=old\n");
+    std::optional<BriefHold> hold;
+    if (c.atRead) hold.emplace(path, c.tries);
+    SettingsFile in;
+    in.open(path, false);
+    EXPECT_EQ(in.lookup("CurDir"), c.read) << c.what;
+    in.close();
+    hold.reset();
+    if (!c.atRead) hold.emplace(path, c.tries);
+    SettingsFile out;
+    if (out.open(path, true)) out.write("CurDir", "new");
+    out.close();
+    hold.reset();
+    EXPECT_EQ(test_files::read(path), c.after) << c.what;
+    EXPECT_FALSE(test_files::exists(path + ".tmp")) << c.what;
+  }
 }
 
 }  // namespace

@@ -1,0 +1,52 @@
+"""The settings file belongs to one player and survives other programs: a hold
+by another program at start or at exit loses nothing, and a second start on the
+same settings file brings the running player to the front instead of opening a
+second one."""
+import subprocess
+
+from companion import FocusWindow
+from harness import (EXE, ID, FileLock, Music, Player, check, exit_by_button, player_window_count, settings_bytes,
+                     wait_until)
+
+
+def test_a_hold_at_start_or_at_exit_loses_no_settings():
+    player = Player()
+    music = Music(player.folder, {"a.wav": 440, "b.wav": 494}, seconds=0.5)
+    settings = settings_bytes(CurDir=music.windows(), RepeartMode="1", LastFile=music.windows("b.wav"))
+    player.write_settings(settings)
+    # Held while the player starts: it reads the file once the hold ends, or runs
+    # on defaults that it then does not save over the file.
+    with FileLock(player.settings_path, seconds=1.5) as lock:
+        player.start()
+        check(lock.released(), "the hold did not end")
+    with player:
+        exit_by_button(player)
+    check(player.read_settings() == settings, "a hold at start cost the settings: %r" % player.read_settings())
+
+    # Held for a moment when the player leaves: the save still lands.
+    with Player(folder=player.folder) as again:
+        check(again.label_texts() == ("デフォルト", "b.wav"), "the settings were not read: %r"
+              % (again.label_texts(),))
+        again.command(ID["ID_ONE_PLAY"])
+        with FileLock(again.settings_path, seconds=0.8):
+            exit_by_button(again)
+    expected = settings_bytes(CurDir=music.windows(), RepeartMode="1", OnePlay="1", LastFile=music.windows("b.wav"))
+    check(again.read_settings() == expected, "the save under a brief hold gave %r" % again.read_settings())
+
+
+def test_a_second_start_on_the_same_settings_file_brings_the_running_player_to_the_front():
+    player = Player(settings=b"TopMode=0\n")
+    with player:
+        other = FocusWindow(20, 20, 200, 150, 40)
+        try:
+            check(not player.state().foreground, "the player is still in front of the other window")
+            second = subprocess.run(["wine", EXE], cwd=player.folder, stdout=subprocess.DEVNULL,
+                                    stderr=subprocess.DEVNULL, timeout=60)
+            check(second.returncode == 0, "the second start ended with code %d" % second.returncode)
+            check(player_window_count() == 1, "a second start on the same file gave %d windows"
+                  % player_window_count())
+            check(wait_until(lambda: player.state().foreground, 5), "the running player was not brought to the front")
+        finally:
+            other.close()
+        check(player.running(), "the second start ended the first")
+        exit_by_button(player)
