@@ -8,11 +8,10 @@
 #include "platform/WideText_win32.h"
 
 // Upper-cased with the invariant table, the one the case-blind ordinal
-// comparison uses; a name then compares code unit by code unit. A name with no
-// exact UTF-16 form (none comes from a folder search) adds no key.
+// comparison uses; a name then compares code unit by code unit.
 void appendCaseBlindKey(std::string_view name, std::u16string& keys) {
-  std::wstring wide;
-  if (!fromProcessText(name, wide) || wide.empty() || wide.size() > INT_MAX) return;
+  const std::wstring wide = wideForSorting(name);
+  if (wide.empty() || wide.size() > INT_MAX) return;
   const int units = static_cast<int>(wide.size());
   std::wstring upper(wide.size(), L'\0');
   const int mapped =

@@ -35,23 +35,22 @@ bool wideToMultiByte(unsigned codePage, std::wstring_view wide, std::string& tex
 
 }  // namespace
 
-// Each direction is checked by the way back: a code page that maps two byte
-// sequences to one character, or slips a look-alike past the flags, fails.
+// Into UTF-16 every character has one form, so the flag that fails malformed
+// and unmapped bytes is check enough; a code page that has two byte forms of
+// one character (932 has) still gives that one character.
 bool codePageToWide(unsigned codePage, std::string_view text, std::wstring& wide) {
   if (text.empty()) {
     wide.clear();
     return true;
   }
-  codePage = actual(codePage);
   std::wstring converted;
-  std::string back;
-  if (!multiByteToWide(codePage, text, converted) || !wideToMultiByte(codePage, converted, back) || back != text) {
-    return false;
-  }
+  if (!multiByteToWide(actual(codePage), text, converted)) return false;
   wide.swap(converted);
   return true;
 }
 
+// Out of UTF-16 the way back checks the result: a look-alike that slipped past
+// the flags does not convert back to the same text.
 bool wideToCodePage(unsigned codePage, std::wstring_view wide, std::string& text) {
   if (wide.empty()) {
     text.clear();
@@ -70,3 +69,13 @@ bool wideToCodePage(unsigned codePage, std::wstring_view wide, std::string& text
 bool fromProcessText(std::string_view text, std::wstring& wide) { return codePageToWide(CP_ACP, text, wide); }
 
 bool toProcessText(std::wstring_view wide, std::string& text) { return wideToCodePage(CP_ACP, wide, text); }
+
+std::wstring wideForSorting(std::string_view text) {
+  std::wstring wide;
+  if (text.empty() || text.size() > INT_MAX) return wide;
+  const int size = static_cast<int>(text.size());
+  wide.assign(text.size(), L'\0');
+  const int units = MultiByteToWideChar(CP_ACP, 0, text.data(), size, &wide[0], size);
+  wide.resize(units > 0 ? static_cast<std::size_t>(units) : 0);
+  return wide;
+}
