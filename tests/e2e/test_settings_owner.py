@@ -16,10 +16,8 @@ def test_a_hold_at_start_or_at_exit_loses_no_settings():
     player.write_settings(settings)
     # Held while the player starts: it reads the file once the hold ends, or runs
     # on defaults that it then does not save over the file.
-    with FileLock(player.settings_path, seconds=1.5) as lock:
-        player.start()
+    with FileLock(player.settings_path, seconds=1.5) as lock, player:
         check(lock.released(), "the hold did not end")
-    with player:
         exit_by_button(player)
     check(player.read_settings() == settings, "a hold at start cost the settings: %r" % player.read_settings())
 
