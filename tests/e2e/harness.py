@@ -527,13 +527,6 @@ class FileLock:
               and self.process.poll() is None, "%s could not be locked" % self.path)
         return self
 
-    def released(self, timeout=15):
-        """Waits for a hold of some seconds to end by itself; True when it did."""
-        try:
-            return self.process.wait(timeout) == 0
-        except subprocess.TimeoutExpired:
-            return False
-
     def __exit__(self, *exc):
         if self.process.poll() is None:
             self.process.kill()

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <optional>
 
 #include "TestFolder.h"
 
@@ -200,57 +199,40 @@ TEST(SettingsFile, ASaveIntoAFolderThatCannotBeWrittenChangesNothing) {
   EXPECT_FALSE(test_files::exists(path + ".tmp"));
 }
 
-// Another program's brief hold, standing in for the pauses between tries: it
-// lets go once the file has been found held `tries` times.
-class BriefHold {
- public:
-  BriefHold(const std::string& path, int tries) : holder_(new test_files::Holder(path)), tries_(tries) {
-    previous_ = file::replaceRetryPause([this] {
-      if (++pauses == tries_) holder_.reset();
-    });
-  }
-  ~BriefHold() { file::replaceRetryPause(previous_); }
- private:
-  int pauses = 0;
-  std::unique_ptr<test_files::Holder> holder_;
-  int tries_;
-  std::function<void()> previous_;
-};
-
+// Another program's hold that ends after the given number of pauses between
+// tries; the pauses take no time.
 TEST(SettingsFile, ABriefHoldIsWaitedOutAndALongOneNeverLosesTheFile) {
   const int readTries = static_cast<int>(SettingsFile::readRetryLimit / file::retryInterval);
   const int replaceTries = static_cast<int>(SettingsFile::replaceRetryLimit / file::retryInterval);
-  struct Case {
-    const char* what;
-    bool atRead;
-    int tries;
-    std::string read;
-    std::string after;
+  const struct { bool atRead; int pauses; const char* read; const char* after; } cases[] = {
+      {true, readTries, "old", "CurDir=new\n"},
+      {true, readTries + 1, "", "CurDir=old\n"},  // the defaults are not saved over the file
+      {false, replaceTries, "old", "CurDir=new\n"},
+      {false, replaceTries + 1, "old", "CurDir=old\n"},
   };
-  const Case cases[] = {
-      {"a hold at the read that ends in time", true, readTries, "old", "CurDir=new\n"},
-      {"a hold at the read that outlasts the tries: the defaults are not saved", true, readTries + 1, "",
-       "CurDir=old\n"},
-      {"a hold at the replace that ends in time", false, replaceTries, "old", "CurDir=new\n"},
-      {"a hold at the replace that outlasts the tries", false, replaceTries + 1, "old", "CurDir=old\n"},
-  };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     TestFolder folder;
     const std::string path = folder.file("tovik.def", "CurDir=old\n");
-    std::optional<BriefHold> hold;
-    if (c.atRead) hold.emplace(path, c.tries);
+    std::unique_ptr<test_files::Holder> hold;
+    int pauses = 0;
+    const auto previous = file::replaceRetryPause([&] {
+      if (++pauses == c.pauses) hold.reset();
+    });
+    if (c.atRead) hold = std::make_unique<test_files::Holder>(path);
     SettingsFile in;
     in.open(path, false);
-    EXPECT_EQ(in.lookup("CurDir"), c.read) << c.what;
+    EXPECT_EQ(in.lookup("CurDir"), c.read) << c.pauses;
     in.close();
     hold.reset();
-    if (!c.atRead) hold.emplace(path, c.tries);
+    pauses = 0;
+    if (!c.atRead) hold = std::make_unique<test_files::Holder>(path);
     SettingsFile out;
     if (out.open(path, true)) out.write("CurDir", "new");
     out.close();
     hold.reset();
-    EXPECT_EQ(test_files::read(path), c.after) << c.what;
-    EXPECT_FALSE(test_files::exists(path + ".tmp")) << c.what;
+    file::replaceRetryPause(previous);
+    EXPECT_EQ(test_files::read(path), c.after) << c.pauses;
+    EXPECT_FALSE(test_files::exists(path + ".tmp"));
   }
 }
 

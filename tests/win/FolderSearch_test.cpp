@@ -5,68 +5,48 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include "ProcessText.h"
 #include "TestFolder.h"
 #include "library/FolderEnumerator.h"
-#include "platform/FolderSearch.h"
 
 namespace {
 
-// Advances that fail, counted from the first: at failAt, failCount in a row
-// fail with error and deliver nothing.
-int advances = 0;
-int failAt = 0;
-int failCount = 0;
-DWORD injectedError = 0;
+// The advances from failAt to failAt + failCount fail with failure and deliver nothing.
+int advances, failAt, failCount;
+DWORD failure;
 
 BOOL WINAPI failingFindNext(HANDLE find, WIN32_FIND_DATAW* data) {
   ++advances;
-  if (advances >= failAt && advances < failAt + failCount) {
-    SetLastError(injectedError);
-    return FALSE;
-  }
-  return FindNextFileW(find, data);
+  if (advances < failAt || advances >= failAt + failCount) return FindNextFileW(find, data);
+  SetLastError(failure);
+  return FALSE;
 }
 
-std::vector<std::string> names(const std::string& folder) {
-  std::vector<std::string> found;
-  FolderSearch search;
-  if (!search.start(folder + "\\*")) return found;
-  do {
-    if (search.entry().name != "." && search.entry().name != "..") found.push_back(search.entry().name);
-  } while (search.advance());
-  return found;
+std::vector<std::string> trackPaths(const std::string& folder) {
+  std::vector<std::string> paths;
+  FolderEnumerator entries;
+  if (!entries.open(folder + "\\*")) return paths;
+  while (entries.next()) {
+    if (!entries.isDirectory()) paths.push_back(entries.fileName());
+  }
+  return paths;
 }
 
 TEST(FolderSearch, OnlyTheEndOfTheFolderEndsTheListing) {
   TestFolder folder;
-  const std::vector<std::string> all = {"a.wav", "b.wav", "c.wav", "d.wav"};
+  const std::vector<std::string> all = {"a", "b", "c", "d"};
   for (const std::string& name : all) folder.file(name);
-  struct Case {
-    const char* what;
-    DWORD error;
-    int at;
-    int count;
-    std::vector<std::string> listed;
+  // The fourth advance is the one after "b": the search opens on ".", then "..".
+  const struct { DWORD error; int count; std::vector<std::string> listed; } cases[] = {
+      {ERROR_MORE_DATA, 1, all},
+      {ERROR_ACCESS_DENIED, 3, all},
+      {ERROR_NO_MORE_FILES, 1, {"a", "b"}},
+      {ERROR_INVALID_HANDLE, 1000000, {"a", "b"}},  // a handle that fails for ever
   };
-  // "." and ".." come first: the fourth advance is the one after "b.wav".
-  const Case cases[] = {
-      {"an entry that cannot be delivered", ERROR_MORE_DATA, 4, 1, all},
-      {"any other failure of one entry", ERROR_ACCESS_DENIED, 4, 3, all},
-      {"the end", ERROR_NO_MORE_FILES, 4, 1, {"a.wav", "b.wav"}},
-      {"a handle that fails for ever ends", ERROR_INVALID_HANDLE, 4, 1000000, {"a.wav", "b.wav"}},
-  };
-  ASSERT_EQ(names(folder.path()), all);
-  for (const Case& c : cases) {
-    advances = 0;
-    failAt = c.at;
-    failCount = c.count;
-    injectedError = c.error;
+  for (const auto& c : cases) {
+    advances = 0, failAt = 4, failCount = c.count, failure = c.error;
     const FindNextFunction real = replaceFindNext(&failingFindNext);
-    EXPECT_EQ(names(folder.path()), c.listed) << c.what;
+    EXPECT_EQ(trackPaths(folder.path()), c.listed) << c.error;
     replaceFindNext(real);
   }
 }
@@ -75,16 +55,9 @@ TEST(FolderSearch, ALongPathIsCountedInUtf16Units) {
   TestFolder folder;
   std::string kanji;
   for (int i = 0; i < 100; ++i) kanji += processText("表");
-  const std::string deep = folder.folder(kanji);
-  ASSERT_GT(deep.size(), maxPathLength) << "the path must pass the limit in bytes";
+  ASSERT_GT(folder.folder(kanji).size(), maxPathLength) << "the path passes the limit in bytes";
   folder.file(kanji + "\\a.wav");
-  FolderEnumerator entries;
-  ASSERT_TRUE(entries.open(deep + "\\*"));
-  std::vector<std::string> paths;
-  while (entries.next()) {
-    if (!entries.isDirectory()) paths.push_back(entries.filePath());
-  }
-  EXPECT_EQ(paths, std::vector<std::string>{deep + "\\a.wav"});
+  EXPECT_EQ(trackPaths(folder.join(kanji)), std::vector<std::string>{"a.wav"});
 }
 
 }  // namespace
