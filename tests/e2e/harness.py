@@ -511,8 +511,7 @@ class DesktopHolder:
 
 
 class FileLock:
-    """Another Windows program holding a file open unshared, until the end of the
-    block or, with seconds, for that long from the moment it holds it."""
+    """Another Windows program holding a file open unshared (for seconds, or to the end of the block)."""
 
     def __init__(self, path, seconds=None):
         self.path = path
