@@ -15,11 +15,8 @@ enum class Attempt { done, held, failed };
 // Repeats attempt while it finds the file held, pausing between tries, for at
 // most limit; the result of the last try.
 Attempt retryWhileHeld(std::chrono::milliseconds limit, const std::function<Attempt()>& attempt);
-// The time between two tries.
+// The pause between two tries.
 constexpr std::chrono::milliseconds retryInterval{50};
-// The pause between two tries (a sleep of retryInterval) replaced, for a test
-// that stands in for the other program; returns the pause used until now.
-std::function<void()> replaceRetryPause(std::function<void()> pause);
 
 // An existing file opened for reading with no sharing; the file stays held
 // until the reader is destroyed.

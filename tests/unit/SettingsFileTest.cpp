@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 #include "TestFolder.h"
 
 namespace {
@@ -197,43 +195,6 @@ TEST(SettingsFile, ASaveIntoAFolderThatCannotBeWrittenChangesNothing) {
   file.close();
   EXPECT_EQ(test_files::read(path), before);
   EXPECT_FALSE(test_files::exists(path + ".tmp"));
-}
-
-// Another program's hold that ends after the given number of pauses between
-// tries; the pauses take no time.
-TEST(SettingsFile, ABriefHoldIsWaitedOutAndALongOneNeverLosesTheFile) {
-  const int readTries = static_cast<int>(SettingsFile::readRetryLimit / file::retryInterval);
-  const int replaceTries = static_cast<int>(SettingsFile::replaceRetryLimit / file::retryInterval);
-  const struct { bool atRead; int pauses; const char* read; const char* after; } cases[] = {
-      {true, readTries, "old", "CurDir=new\n"},
-      {true, readTries + 1, "", "CurDir=old\n"},  // the defaults are not saved over the file
-      {false, replaceTries, "old", "CurDir=new\n"},
-      {false, replaceTries + 1, "old", "CurDir=old\n"},
-  };
-  for (const auto& c : cases) {
-    TestFolder folder;
-    const std::string path = folder.file("tovik.def", "CurDir=old\n");
-    std::unique_ptr<test_files::Holder> hold;
-    int pauses = 0;
-    const auto previous = file::replaceRetryPause([&] {
-      if (++pauses == c.pauses) hold.reset();
-    });
-    if (c.atRead) hold = std::make_unique<test_files::Holder>(path);
-    SettingsFile in;
-    in.open(path, false);
-    EXPECT_EQ(in.lookup("CurDir"), c.read) << c.pauses;
-    in.close();
-    hold.reset();
-    pauses = 0;
-    if (!c.atRead) hold = std::make_unique<test_files::Holder>(path);
-    SettingsFile out;
-    if (out.open(path, true)) out.write("CurDir", "new");
-    out.close();
-    hold.reset();
-    file::replaceRetryPause(previous);
-    EXPECT_EQ(test_files::read(path), c.after) << c.pauses;
-    EXPECT_FALSE(test_files::exists(path + ".tmp"));
-  }
 }
 
 }  // namespace
