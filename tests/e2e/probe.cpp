@@ -11,9 +11,8 @@
 //   probe hold                    keep a hidden window until ended, so that Wine's
 //                                 desktop process stays up between two players
 //   probe text CLASS              the window text of the first window of CLASS
-//   probe lock PATH [SECONDS]     hold PATH open unshared until ended (or for
-//                                 SECONDS), as another program holding the
-//                                 settings file would
+//   probe lock PATH [SECONDS]     hold PATH open unshared until ended (or for SECONDS),
+//                                 as another program holding the settings file would
 //
 // Texts are printed as hexadecimal bytes of the probe's own code page, UTF-8
 // (its manifest asks for it, as the player's does), so that the reader decodes
