@@ -527,8 +527,7 @@ class FileLock:
         return self
 
     def __exit__(self, *exc):
-        if self.process.poll() is None:
-            self.process.kill()
+        self.process.kill()
         self.process.wait()
         self.output.close()
         return False

@@ -9,10 +9,9 @@ from harness import EXE, ID, FileLock, Music, Player, check, exit_by_button, pla
 def test_a_hold_at_start_or_at_exit_loses_no_settings():
     player = Player()
     music = Music(player.folder, {"a.wav": 440, "b.wav": 494}, seconds=0.5)
-    settings = settings_bytes(CurDir=music.windows(), RepeartMode="1", LastFile=music.windows("b.wav"))
-    player.write_settings(settings)
-    # Held while the player starts: it reads the file once the hold ends, or runs
-    # on defaults that it then does not save over the file.
+    player.write_settings(settings_bytes(CurDir=music.windows(), RepeartMode="1", LastFile=music.windows("b.wav")))
+    settings = player.read_settings()
+    # Held while it starts: the player reads the file late, or runs on defaults it does not save.
     with FileLock(player.settings_path, seconds=1.5) as lock, player:
         check(lock.process.wait(15) == 0, "the hold did not end")
         exit_by_button(player)

@@ -33,8 +33,7 @@ TEST(FolderSearch, OnlyTheEndOfTheFolderEndsTheListing) {
   for (const char* name : {"a", "b", "c"}) folder.file(name);
   // Advance 3 would deliver "b" (the search opens on ".", then ".." and "a").
   const struct { DWORD error; int count; std::vector<std::string> listed; } cases[] = {
-      {ERROR_MORE_DATA, 1, {"a", "b", "c"}},
-      {ERROR_ACCESS_DENIED, 3, {"a", "b", "c"}},
+      {ERROR_MORE_DATA, 2, {"a", "b", "c"}},
       {ERROR_NO_MORE_FILES, 1, {"a"}},
       {ERROR_INVALID_HANDLE, 1000000, {"a"}},  // a handle that fails for ever
   };
