@@ -1,22 +1,26 @@
 // The process: COM and the common controls, the main window, and its message
-// loop until the exit button posts the quit message.
+// loop until the exit button posts the quit message. A start for a settings
+// file that a running player already uses only brings that player to the front.
 #include <windows.h>
 #include <commctrl.h>
 #include <objbase.h>
 
 #include <memory>
 
+#include "settings/SettingsKeys.h"
 #include "ui/MessageLoop.h"
 #include "ui/Module.h"
 #include "ui/PlayerDialog.h"
+#include "ui/SingleInstance.h"
 #include "ui/WindowPlacement.h"
 
 namespace {
-int runPlayer() {
+int runPlayer(const SingleInstance& instance) {
   MessageLoop loop;
   auto registration = std::make_unique<MessageLoop::ThreadRegistration>(loop);
   auto dialog = std::make_unique<PlayerDialog>();
   if (!dialog->create()) return 0;
+  instance.markBar(dialog->window());
   showWhole(dialog->window());
   const int exitCode = loop.run();
   registration.reset();
@@ -26,11 +30,16 @@ int runPlayer() {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  const SingleInstance single(settings_keys::fileName);
+  if (!single.claimed()) {
+    single.bringClaimantToFront();
+    return 0;
+  }
   CoInitialize(nullptr);
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
   InitCommonControlsEx(&controls);
   Module::start(instance);
-  const int exitCode = runPlayer();
+  const int exitCode = runPlayer(single);
   Module::end();
   CoUninitialize();
   return exitCode;

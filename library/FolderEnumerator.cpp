@@ -18,7 +18,6 @@ std::string pathPrefixOf(const std::string& absolutePattern) {
 
 bool FolderEnumerator::open(const std::string& pattern) {
   close();
-  if (pattern.size() > maxPathBytes) return false;
   if (!search_.start(pattern)) return false;
   std::string absolutePattern;
   if (!folder_path::absolute(pattern, absolutePattern)) {

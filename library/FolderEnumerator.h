@@ -9,8 +9,9 @@
 class FolderEnumerator {
  public:
   // Ends any enumeration in progress and starts one for pattern, making its
-  // first entry current. False for a pattern or absolute path longer than 259
-  // bytes, a folder that cannot be read or a pattern that matches nothing.
+  // first entry current. False for a pattern or absolute path longer than the
+  // platform's limit (maxPathLength), a folder that cannot be read or a
+  // pattern that matches nothing.
   bool open(const std::string& pattern);
   // Moves to the following entry; false at the end, where no entry is current.
   bool next();

@@ -1,9 +1,22 @@
 #pragma once
 // Whole-file reads and line writes on files held with no sharing, and the
 // one-step replacement that makes a save all-or-nothing.
+#include <chrono>
+#include <functional>
 #include <string>
 
 namespace file {
+
+// What an attempt on a file came to. Held: the file is there, but another
+// program keeps it open without sharing (or access is denied), as virus
+// scanners, indexers and sync clients do for a moment; a later try may pass.
+enum class Attempt { done, held, failed };
+
+// Repeats attempt while it finds the file held, pausing between tries, for at
+// most limit; the result of the last try.
+Attempt retryWhileHeld(std::chrono::milliseconds limit, const std::function<Attempt()>& attempt);
+// The pause between two tries.
+constexpr std::chrono::milliseconds retryInterval{50};
 
 // An existing file opened for reading with no sharing; the file stays held
 // until the reader is destroyed.
@@ -14,7 +27,7 @@ class ExclusiveReader {
   ExclusiveReader(const ExclusiveReader&) = delete;
   ExclusiveReader& operator=(const ExclusiveReader&) = delete;
 
-  bool open(const std::string& path);
+  Attempt open(const std::string& path);
   // Queries the size, then reads that many bytes with one read. False when the
   // size cannot be had or the read delivers less; contents is then empty.
   bool readAll(std::string& contents);
@@ -48,8 +61,8 @@ class ExclusiveWriter {
 };
 
 // Moves source over target in one step: target is either its old self or the
-// whole source, never a mixture. False when it could not be done.
-bool replace(const std::string& source, const std::string& target);
+// whole source, never a mixture.
+Attempt replace(const std::string& source, const std::string& target);
 
 bool remove(const std::string& path);
 

@@ -13,16 +13,22 @@
 namespace file {
 namespace {
 
-// "No sharing": an exclusive lock that another holder makes fail at once.
+// "No sharing": an exclusive lock that another holder makes fail at once, with
+// errno EWOULDBLOCK.
 int openExclusive(const std::string& path, int flags) {
   int fd = ::open(toPosixPath(path).c_str(), flags | O_CLOEXEC, 0644);
   if (fd < 0) return -1;
   if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    const int error = errno;
     ::close(fd);
+    errno = error;
     return -1;
   }
   return fd;
 }
+
+// As on Windows, a file kept by another holder and one without access count as held.
+Attempt failure() { return errno == EWOULDBLOCK || errno == EACCES ? Attempt::held : Attempt::failed; }
 
 }  // namespace
 
@@ -33,17 +39,17 @@ void ExclusiveReader::close() {
   handle_ = -1;
 }
 
-bool ExclusiveReader::open(const std::string& path) {
-  if (handle_ >= 0) return false;
+Attempt ExclusiveReader::open(const std::string& path) {
+  if (handle_ >= 0) return Attempt::failed;
   int fd = openExclusive(path, O_RDONLY);
-  if (fd < 0) return false;
+  if (fd < 0) return failure();
   struct stat info;
   if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
     ::close(fd);
-    return false;
+    return Attempt::failed;
   }
   handle_ = fd;
-  return true;
+  return Attempt::done;
 }
 
 bool ExclusiveReader::readAll(std::string& contents) {
@@ -90,13 +96,14 @@ bool ExclusiveWriter::finish() {
   return ::close(fd) == 0 && synced;
 }
 
-bool replace(const std::string& source, const std::string& target) {
+Attempt replace(const std::string& source, const std::string& target) {
   // A target that another holder keeps unshared is not replaced, as on Windows.
   int held = openExclusive(target, O_RDONLY);
-  if (held < 0 && errno != ENOENT) return false;
-  bool moved = std::rename(toPosixPath(source).c_str(), toPosixPath(target).c_str()) == 0;
+  if (held < 0 && errno != ENOENT) return failure();
+  const bool moved = std::rename(toPosixPath(source).c_str(), toPosixPath(target).c_str()) == 0;
+  const Attempt result = moved ? Attempt::done : failure();
   if (held >= 0) ::close(held);
-  return moved;
+  return result;
 }
 
 bool remove(const std::string& path) { return ::unlink(toPosixPath(path).c_str()) == 0; }

@@ -7,6 +7,14 @@ namespace {
 
 HANDLE toHandle(long long value) { return reinterpret_cast<HANDLE>(static_cast<intptr_t>(value)); }
 
+// What Windows reports for a file that another program keeps open unshared.
+Attempt failure() {
+  const DWORD error = GetLastError();
+  return error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED || error == ERROR_LOCK_VIOLATION
+             ? Attempt::held
+             : Attempt::failed;
+}
+
 }  // namespace
 
 ExclusiveReader::~ExclusiveReader() { close(); }
@@ -16,13 +24,13 @@ void ExclusiveReader::close() {
   handle_ = -1;
 }
 
-bool ExclusiveReader::open(const std::string& path) {
-  if (handle_ != -1) return false;
+Attempt ExclusiveReader::open(const std::string& path) {
+  if (handle_ != -1) return Attempt::failed;
   HANDLE handle = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (handle == INVALID_HANDLE_VALUE) return false;
+  if (handle == INVALID_HANDLE_VALUE) return failure();
   handle_ = static_cast<long long>(reinterpret_cast<intptr_t>(handle));
-  return true;
+  return Attempt::done;
 }
 
 bool ExclusiveReader::readAll(std::string& contents) {
@@ -73,9 +81,11 @@ bool ExclusiveWriter::finish() {
   return CloseHandle(handle) != FALSE && flushed;
 }
 
-bool replace(const std::string& source, const std::string& target) {
-  return MoveFileExA(source.c_str(), target.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+Attempt replace(const std::string& source, const std::string& target) {
+  if (MoveFileExA(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    return Attempt::done;
+  }
+  return failure();
 }
 
 bool remove(const std::string& path) { return DeleteFileA(path.c_str()) != FALSE; }

@@ -10,8 +10,9 @@
 // 100-nanosecond intervals since 1 January 1601 UTC, compared as one number.
 using FileTime = std::uint64_t;
 
-// The longest pattern or absolute path, in bytes, that a search takes.
-constexpr std::size_t maxPathBytes = 259;
+// The longest pattern or absolute path that a search takes, counted as the
+// platform counts: UTF-16 units on Windows, bytes elsewhere.
+constexpr std::size_t maxPathLength = 259;
 
 struct FolderEntry {
   static constexpr std::uint32_t folderFlag = 0x10;
@@ -30,7 +31,8 @@ class FolderSearch {
 
   // Ends any search in progress and starts one for pattern (a folder, a
   // separator and a name pattern such as "*" or "*.*"), filling entry() with
-  // the first match. False when the folder cannot be read or nothing matches.
+  // the first match. False when the folder cannot be read, nothing matches or
+  // the pattern is longer than maxPathLength.
   bool start(const std::string& pattern);
   // Fills entry() with the following match; false at the end.
   bool advance();
@@ -46,7 +48,7 @@ class FolderSearch {
 namespace folder_path {
 
 // The absolute form of path (made absolute against the current folder). False
-// when it cannot be formed or is longer than maxPathBytes.
+// when it cannot be formed or is longer than maxPathLength.
 bool absolute(const std::string& path, std::string& result);
 
 // Leaves the platform's last error saying that a name was invalid.

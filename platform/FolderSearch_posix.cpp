@@ -67,6 +67,7 @@ FolderSearch::~FolderSearch() { close(); }
 
 bool FolderSearch::start(const std::string& pattern) {
   close();
+  if (pattern.size() > maxPathLength) return false;
   std::size_t cut = ansi::findLastPathSeparator(pattern);
   std::string folder = cut == ansi::npos ? "." : pattern.substr(0, cut);
   if (folder.empty()) folder = "/";
@@ -117,7 +118,7 @@ bool absolute(const std::string& path, std::string& result) {
     if (result.back() != '/') result += '/';
     result += path;
   }
-  return result.size() <= maxPathBytes;
+  return result.size() <= maxPathLength;
 }
 
 void reportInvalidName() { errno = EINVAL; }

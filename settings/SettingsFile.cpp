@@ -1,5 +1,6 @@
 #include "settings/SettingsFile.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "platform/TextEncoding.h"
@@ -39,20 +40,36 @@ void parseLines(const std::string& text, ansi::Encoding encoding, std::vector<st
 
 SettingsFile::~SettingsFile() { close(); }
 
+std::vector<std::string>& SettingsFile::unreadFiles() {
+  static std::vector<std::string> names;
+  return names;
+}
+
 bool SettingsFile::open(const std::string& name, bool forWriting) {
   if (mode_ != SettingsMode::Closed) return false;
-  if (forWriting) {
-    std::string replacement = name + replacementSuffix;
-    if (!writer_.create(replacement)) return false;
-    targetName_ = name;
-    replacementName_ = replacement;
-    pendingLines_.clear();
-    mode_ = SettingsMode::Writing;
-    return true;
-  }
+  return forWriting ? openForWriting(name) : openForReading(name);
+}
+
+bool SettingsFile::openForWriting(const std::string& name) {
+  // Defaults that stand in for a file that could not be read must not replace it.
+  std::vector<std::string>& unread = unreadFiles();
+  if (std::find(unread.begin(), unread.end(), name) != unread.end()) return false;
+  std::string replacement = name + replacementSuffix;
+  if (!writer_.create(replacement)) return false;
+  targetName_ = name;
+  replacementName_ = replacement;
+  pendingLines_.clear();
+  mode_ = SettingsMode::Writing;
+  return true;
+}
+
+bool SettingsFile::openForReading(const std::string& name) {
+  const file::Attempt opened = file::retryWhileHeld(readRetryLimit, [&] { return reader_.open(name); });
+  std::vector<std::string>& unread = unreadFiles();
+  unread.erase(std::remove(unread.begin(), unread.end(), name), unread.end());
+  if (opened == file::Attempt::held) unread.push_back(name);
   std::string text;
-  if (!reader_.open(name)) return false;
-  if (!reader_.readAll(text)) return false;
+  if (opened != file::Attempt::done || !reader_.readAll(text)) return false;
   parse(text, ansi::processEncoding(), keys_, values_);
   mode_ = SettingsMode::Loaded;
   return true;
@@ -114,7 +131,10 @@ void SettingsFile::close() {
       complete = writer_.write(bytes) && complete;
     }
     complete = writer_.finish() && complete;
-    if (!complete || !file::replace(replacementName_, targetName_)) file::remove(replacementName_);
+    const auto replaced = [&] { return file::replace(replacementName_, targetName_); };
+    if (!complete || file::retryWhileHeld(replaceRetryLimit, replaced) != file::Attempt::done) {
+      file::remove(replacementName_);
+    }
     mode_ = SettingsMode::Closed;
   }
   reader_.close();

@@ -4,6 +4,10 @@
 // in one step, so an interrupted or failed save leaves the old file whole.
 // The file is in the legacy code page, as every earlier version wrote it,
 // unless a value has no place in it: then it is UTF-8 behind a byte-order mark.
+// Another program may hold the file for a moment: the read tries again for up
+// to a second, the replace for up to two. A file that stayed held at the read
+// is not saved over by this process, whose values then are only defaults.
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -20,7 +24,8 @@ class SettingsFile {
   SettingsFile& operator=(const SettingsFile&) = delete;
 
   // Reading: opens the existing file with no sharing, reads and parses it, and
-  // keeps it held until close. Writing: creates the replacement file.
+  // keeps it held until close. Writing: creates the replacement file; refused
+  // for a file that this process found held and could not read.
   // On failure the mode stays as it was.
   bool open(const std::string& name, bool forWriting);
   // Value of the first line whose key equals key byte for byte, or "".
@@ -34,6 +39,9 @@ class SettingsFile {
   void close();
 
   SettingsMode mode() const { return mode_; }
+
+  static constexpr std::chrono::milliseconds readRetryLimit{1000};
+  static constexpr std::chrono::milliseconds replaceRetryLimit{2000};
   const std::vector<std::string>& keys() const { return keys_; }
   const std::vector<std::string>& values() const { return values_; }
 
@@ -46,6 +54,11 @@ class SettingsFile {
   static std::vector<std::string> encodeLines(const std::vector<std::string>& lines, ansi::Encoding process);
 
  private:
+  // The names whose file was there but held at the last read.
+  static std::vector<std::string>& unreadFiles();
+  bool openForWriting(const std::string& name);
+  bool openForReading(const std::string& name);
+
   SettingsMode mode_ = SettingsMode::Closed;
   std::vector<std::string> keys_;
   std::vector<std::string> values_;

@@ -4,9 +4,6 @@
 #include <mutex>
 
 namespace {
-// The caret's blink timer: like mouse moves and paints, not something the user did.
-constexpr UINT caretBlinkTimer = 0x0118;
-
 std::mutex& loopsLock() {
   static std::mutex lock;
   return lock;
@@ -20,15 +17,8 @@ std::map<DWORD, MessageLoop*>& loopsByThread() {
 
 void MessageLoop::addMessageFilter(MessageFilter& filter) { filters.push_back(&filter); }
 
-void MessageLoop::addIdleHandler(IdleHandler& handler) { idleHandlers.push_back(&handler); }
-
 int MessageLoop::run() {
-  bool idle = true;
   for (;;) {
-    while (idle && !PeekMessageA(&currentMessage, nullptr, 0, 0, PM_NOREMOVE)) {
-      runIdleHandlers();
-      idle = false;
-    }
     const BOOL got = GetMessageA(&currentMessage, nullptr, 0, 0);
     if (got == -1) continue;
     if (got == 0) return static_cast<int>(currentMessage.wParam);
@@ -41,17 +31,7 @@ int MessageLoop::run() {
       TranslateMessage(&currentMessage);
       DispatchMessageA(&currentMessage);
     }
-    if (countsAsActivity(currentMessage.message)) idle = true;
   }
-}
-
-bool MessageLoop::countsAsActivity(UINT message) {
-  return message != WM_MOUSEMOVE && message != WM_NCMOUSEMOVE && message != WM_PAINT &&
-         message != caretBlinkTimer;
-}
-
-void MessageLoop::runIdleHandlers() {
-  for (IdleHandler* handler : idleHandlers) handler->onIdle();
 }
 
 MessageLoop* MessageLoop::current() {

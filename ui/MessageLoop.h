@@ -1,7 +1,7 @@
 #pragma once
 // The thread's message loop: filters see each message before it is translated
-// and dispatched, newest filter first; idle handlers run once each time the
-// queue runs empty. Windows find the loop of their thread to register with it.
+// and dispatched, newest filter first. Windows find the loop of their thread to
+// register with it.
 #include <windows.h>
 
 #include <vector>
@@ -13,16 +13,9 @@ class MessageFilter {
   virtual bool preTranslate(MSG& message) = 0;
 };
 
-class IdleHandler {
- public:
-  virtual ~IdleHandler() = default;
-  virtual void onIdle() = 0;
-};
-
 class MessageLoop {
  public:
   void addMessageFilter(MessageFilter& filter);
-  void addIdleHandler(IdleHandler& handler);
   // Pumps messages until the quit message arrives; returns its code.
   int run();
 
@@ -39,10 +32,6 @@ class MessageLoop {
   static void forgetAllThreads();
 
  private:
-  static bool countsAsActivity(UINT message);
-  void runIdleHandlers();
-
   MSG currentMessage{};
   std::vector<MessageFilter*> filters;
-  std::vector<IdleHandler*> idleHandlers;
 };

@@ -177,7 +177,7 @@ class WindowState:
             key, *fields = line.split()
             if key in ("window", "client", "workarea"):
                 setattr(self, key, Rect(*map(int, fields[:4])))
-            elif key in ("exstyle", "style", "topmost", "visible"):
+            elif key in ("exstyle", "style", "topmost", "visible", "foreground"):
                 setattr(self, key, int(fields[0]))
             elif key == "layered" and fields[0] != "none":
                 self.layered = (int(fields[0]), int(fields[1]))
@@ -516,15 +516,17 @@ class DesktopHolder:
 
 
 class FileLock:
-    """Another Windows program holding a file open unshared."""
+    """Another Windows program holding a file open unshared (for seconds, or to the end of the block)."""
 
-    def __init__(self, path):
+    def __init__(self, path, seconds=None):
         self.path = path
+        self.seconds = seconds
 
     def __enter__(self):
         self.output = tempfile.NamedTemporaryFile(dir=SCRATCH, prefix="lock-")
-        self.process = subprocess.Popen(["wine", PROBE, "lock", windows_path(self.path)], stdin=subprocess.DEVNULL,
-                                        stdout=self.output, stderr=subprocess.DEVNULL)
+        duration = [] if self.seconds is None else [str(self.seconds)]
+        self.process = subprocess.Popen(["wine", PROBE, "lock", windows_path(self.path)] + duration,
+                                        stdin=subprocess.DEVNULL, stdout=self.output, stderr=subprocess.DEVNULL)
         check(wait_until(lambda: os.path.getsize(self.output.name) > 0 or self.process.poll() is not None, 15)
               and self.process.poll() is None, "%s could not be locked" % self.path)
         return self

@@ -11,8 +11,8 @@
 //   probe hold                    keep a hidden window until ended, so that Wine's
 //                                 desktop process stays up between two players
 //   probe text CLASS              the window text of the first window of CLASS
-//   probe lock PATH               hold PATH open unshared until ended, as another
-//                                 program holding the settings file would
+//   probe lock PATH [SECONDS]     hold PATH open unshared until ended (or for SECONDS),
+//                                 as another program holding the settings file would
 //
 // Texts are printed as hexadecimal bytes of the probe's own code page, UTF-8
 // (its manifest asks for it, as the player's does), so that the reader decodes
@@ -90,6 +90,7 @@ int printState() {
   std::printf("style %lld\n", static_cast<long long>(GetWindowLongPtrA(window, GWL_STYLE)));
   std::printf("topmost %d\n", (exStyle & WS_EX_TOPMOST) ? 1 : 0);
   std::printf("visible %d\n", IsWindowVisible(window) ? 1 : 0);
+  std::printf("foreground %d\n", GetForegroundWindow() == window ? 1 : 0);
   BYTE alpha = 0;
   COLORREF key = 0;
   DWORD flags = 0;
@@ -168,12 +169,13 @@ int main(int argc, char** argv) {
     std::printf("text %s\n", toHex(windowText(window)).c_str());
     return 0;
   }
-  if (command == "lock" && argc == 3) {
+  if (command == "lock" && (argc == 3 || argc == 4)) {
     HANDLE file = CreateFileA(argv[2], GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return 1;
     std::printf("locked\n");
     std::fflush(stdout);
-    Sleep(INFINITE);
+    Sleep(argc == 4 ? static_cast<DWORD>(std::atof(argv[3]) * 1000) : INFINITE);
+    CloseHandle(file);
     return 0;
   }
   if (command == "count") {

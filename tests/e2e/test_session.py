@@ -1,6 +1,6 @@
 """Starting and leaving: the exit button, the saved "tovik.def", the next
 start, a music root that vanished, the end of the Windows session, arguments,
-two players at once, and a window that cannot be created."""
+two players in two folders, and a window that cannot be created."""
 import os
 import shutil
 import subprocess
@@ -90,7 +90,7 @@ def test_the_end_of_the_windows_session_saves_like_the_exit_button():
               "the save left files behind beside tovik.def")
 
 
-def test_arguments_are_ignored_and_a_second_start_is_an_independent_player():
+def test_arguments_are_ignored_and_a_start_in_another_folder_is_an_independent_player():
     first = Player()
     music = Music(first.folder, {"a.wav": 440, "b.wav": 494})
     first.write_settings(settings_bytes(CurDir=music.windows()))

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "TestFolder.h"
 
 namespace {
@@ -126,14 +128,17 @@ TEST(PlayerSettings, ALockedFileReadsAsDefaultsAndIsNotOverwritten) {
   TestFolder folder;
   std::string path = folder.file("tovik.def", "RandomMode=1\nTopMode=0\n");
   {
-    test_files::Holder holder(path);
-    ASSERT_TRUE(holder.held());
+    auto holder = std::make_unique<test_files::Holder>(path);
+    ASSERT_TRUE(holder->held());
     PlayerState state;
     SettingsFile in;
     EXPECT_FALSE(in.open(path, false));
     readSettings(in, state);
     EXPECT_EQ(state.randomMode, 0);
     EXPECT_TRUE(state.topMost);
+    in.close();
+    // Let go before the exit: the defaults still must not replace the file.
+    holder.reset();
     SettingsFile out;
     if (out.open(path, true)) writeSettings(state, out);
   }

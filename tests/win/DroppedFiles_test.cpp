@@ -13,10 +13,11 @@
 namespace {
 
 // A drop as the shell hands it over: a DROPFILES header and the names, each
-// NUL-terminated, ended by one more NUL.
+// NUL-terminated, ended by one more NUL (two NULs for an empty list).
 HDROP wideDrop(const std::vector<std::wstring>& names) {
   std::wstring list;
   for (const std::wstring& name : names) list += name + L'\0';
+  if (names.empty()) list += L'\0';
   list += L'\0';
   const std::size_t size = sizeof(DROPFILES) + list.size() * sizeof(wchar_t);
   HGLOBAL memory = GlobalAlloc(GHND, size);
