@@ -52,6 +52,9 @@ class Player {
   void onGraphNotify();
   void stopPlayback();
 
+  // The player's own volume, 5 points a wheel notch (up is louder), kept within 0..100.
+  void stepVolume(int notches);
+
   // Options.
   void onOrderRandom();
   void onRepeat();
@@ -108,8 +111,11 @@ class Player {
   // there is no search and the command is to run now.
   bool deferUntilSearchSettles(std::function<void()> command);
   void runDeferredCommands();
-  // Queues the TrackList from the saved track on and loads it, stopped.
-  void resume(const std::string& target);
+  // Queues the TrackList from the saved track on and loads it, stopped, at
+  // the saved position when it is that track that loaded.
+  void resume(const std::string& target, std::int64_t position);
+  // Where in the loaded track the player leaves; 0 after its end or with none.
+  std::int64_t positionToKeep();
   TrackOrder trackOrder() const;
 
   PlayerState state_;

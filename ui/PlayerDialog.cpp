@@ -17,6 +17,9 @@ namespace {
 // between two slices is answered at once.
 constexpr std::chrono::milliseconds advanceSlice{30};
 constexpr UINT_PTR searchTimer = 1;
+// The track label shows the volume level this long after the last notch.
+constexpr UINT_PTR volumeTimer = 2;
+constexpr UINT volumeShownFor = 1500;
 
 std::string loadString(UINT id) {
   char text[256];
@@ -60,6 +63,11 @@ LRESULT PlayerDialog::onInitDialog(const WindowMessage&) {
 }
 
 LRESULT PlayerDialog::onTimer(const WindowMessage& m) {
+  if (m.wParam == volumeTimer) {
+    KillTimer(dialog, volumeTimer);
+    showTrackName();
+    return 0;
+  }
   if (m.wParam != searchTimer) return 0;
   // One slice per tick: the slice asks for the next one while the search goes on.
   KillTimer(dialog, searchTimer);
@@ -205,7 +213,39 @@ void PlayerDialog::setPlayButtonFace(PlayButtonFace face) {
 
 void PlayerDialog::setPlayButtonEnabled(bool enabled) { EnableWindow(control(IDC_PLAY), enabled); }
 
-void PlayerDialog::setTrackLabelText(const std::string& text) { SetWindowTextA(control(IDC_TRACK_MENU), text.c_str()); }
+void PlayerDialog::setTrackLabelText(const std::string& text) {
+  trackName = text;
+  if (!showingVolume) showTrackName();
+}
+
+LRESULT PlayerDialog::onMouseWheel(const WindowMessage& m) {
+  if (!player) return 0;
+  wheelDelta += GET_WHEEL_DELTA_WPARAM(m.wParam);
+  const int notches = wheelDelta / WHEEL_DELTA;
+  wheelDelta %= WHEEL_DELTA;
+  if (notches == 0) return 0;
+  player->stepVolume(notches);
+  showVolume();
+  return 0;
+}
+
+void PlayerDialog::showVolume() {
+  HWND label = control(IDC_TRACK_MENU);
+  if (!showingVolume) {
+    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(label)) + 1, '\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextA(label, &text[0], static_cast<int>(text.size()))));
+    trackName = text;
+    showingVolume = true;
+  }
+  const std::string level = loadString(IDS_VOLUME_LABEL) + " " + std::to_string(player->state().volume);
+  SetWindowTextA(label, level.c_str());
+  SetTimer(dialog, volumeTimer, volumeShownFor, nullptr);
+}
+
+void PlayerDialog::showTrackName() {
+  showingVolume = false;
+  SetWindowTextA(control(IDC_TRACK_MENU), trackName.c_str());
+}
 
 void PlayerDialog::setGroupLabelText(const std::string& text) { SetWindowTextA(control(IDC_GROUP_MENU), text.c_str()); }
 
