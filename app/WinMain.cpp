@@ -1,5 +1,5 @@
-// The process: COM, Media Foundation and the common controls, the main
-// window, and its message loop until the exit button posts the quit message.
+// The process: COM and the common controls, the main window, and its message
+// loop until the exit button posts the quit message.
 #include <windows.h>
 #include <commctrl.h>
 #include <objbase.h>
@@ -8,7 +8,6 @@
 
 #include "ui/MessageLoop.h"
 #include "ui/Module.h"
-#include "audio/MediaFoundation_win32.h"
 #include "ui/PlayerDialog.h"
 
 namespace {
@@ -27,15 +26,11 @@ int runPlayer(int showCommand) {
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   CoInitialize(nullptr);
-  // Media Foundation, like COM, is started once for the process; the engine's
-  // own start nests inside it.
-  const bool mediaFoundation = SUCCEEDED(media_foundation::startup());
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
   InitCommonControlsEx(&controls);
   Module::start(instance);
   const int exitCode = runPlayer(showCommand);
   Module::end();
-  if (mediaFoundation) media_foundation::shutdown();
   CoUninitialize();
   return exitCode;
 }

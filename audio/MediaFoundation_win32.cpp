@@ -50,48 +50,31 @@ const EntryPoints& entryPoints() {
   return loaded;
 }
 
+// Every entry point is called through here: one that was not found fails.
+template <typename Function, typename... Arguments>
+HRESULT call(Function entry, Arguments... arguments) {
+  return entry ? entry(arguments...) : E_NOTIMPL;
+}
+
 }  // namespace
 
 namespace media_foundation {
 
-HRESULT startup() {
-  const auto call = entryPoints().startup;
-  return call ? call(MF_VERSION, MFSTARTUP_LITE) : E_NOTIMPL;
-}
-
-HRESULT shutdown() {
-  const auto call = entryPoints().shutdown;
-  return call ? call() : E_NOTIMPL;
-}
-
+HRESULT startup() { return call(entryPoints().startup, MF_VERSION, MFSTARTUP_LITE); }
+HRESULT shutdown() { return call(entryPoints().shutdown); }
 HRESULT createSourceResolver(IMFSourceResolver** resolver) {
-  const auto call = entryPoints().createSourceResolver;
-  return call ? call(resolver) : E_NOTIMPL;
+  return call(entryPoints().createSourceResolver, resolver);
 }
-
 HRESULT createMediaSession(IMFMediaSession** session) {
-  const auto call = entryPoints().createMediaSession;
-  return call ? call(nullptr, session) : E_NOTIMPL;
+  return call(entryPoints().createMediaSession, nullptr, session);
 }
-
-HRESULT createTopology(IMFTopology** topology) {
-  const auto call = entryPoints().createTopology;
-  return call ? call(topology) : E_NOTIMPL;
-}
-
+HRESULT createTopology(IMFTopology** topology) { return call(entryPoints().createTopology, topology); }
 HRESULT createTopologyNode(MF_TOPOLOGY_TYPE type, IMFTopologyNode** node) {
-  const auto call = entryPoints().createTopologyNode;
-  return call ? call(type, node) : E_NOTIMPL;
+  return call(entryPoints().createTopologyNode, type, node);
 }
-
-HRESULT createTopoLoader(IMFTopoLoader** loader) {
-  const auto call = entryPoints().createTopoLoader;
-  return call ? call(loader) : E_NOTIMPL;
-}
-
+HRESULT createTopoLoader(IMFTopoLoader** loader) { return call(entryPoints().createTopoLoader, loader); }
 HRESULT createAudioRenderer(IMFMediaSink** renderer) {
-  const auto call = entryPoints().createAudioRenderer;
-  return call ? call(nullptr, renderer) : E_NOTIMPL;
+  return call(entryPoints().createAudioRenderer, nullptr, renderer);
 }
 
 }  // namespace media_foundation

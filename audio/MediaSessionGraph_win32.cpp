@@ -8,7 +8,6 @@
 #include <string>
 
 #include "audio/MediaFoundation_win32.h"
-#include "audio/ReleaseReference_win32.h"
 #include "audio/SessionEvents_win32.h"
 #include "platform/WidePath_win32.h"
 
@@ -19,12 +18,10 @@ namespace {
 constexpr DWORD closePatience = 3000;
 
 bool isAudio(IMFStreamDescriptor* stream) {
-  IMFMediaTypeHandler* handler = nullptr;
-  if (FAILED(stream->GetMediaTypeHandler(&handler))) return false;
+  ComReference<IMFMediaTypeHandler> handler;
   GUID major = GUID_NULL;
-  const bool audio = SUCCEEDED(handler->GetMajorType(&major)) && major == MFMediaType_Audio;
-  releaseReference(handler);
-  return audio;
+  return SUCCEEDED(stream->GetMediaTypeHandler(handler.put())) && SUCCEEDED(handler->GetMajorType(&major)) &&
+         major == MFMediaType_Audio;
 }
 
 // Adds source stream -> streaming audio renderer; true when both nodes are in.
@@ -32,22 +29,18 @@ bool isAudio(IMFStreamDescriptor* stream) {
 // can the topology be resolved before the session has it.
 bool addAudioBranch(IMFTopology* topology, IMFMediaSource* source, IMFPresentationDescriptor* presentation,
                     IMFStreamDescriptor* stream, IMFMediaSink* renderer) {
-  IMFStreamSink* input = nullptr;
-  if (FAILED(renderer->GetStreamSinkByIndex(0, &input))) return false;
-  IMFTopologyNode* sourceNode = nullptr;
-  IMFTopologyNode* outputNode = nullptr;
-  bool added = SUCCEEDED(media_foundation::createTopologyNode(MF_TOPOLOGY_SOURCESTREAM_NODE, &sourceNode)) &&
-               SUCCEEDED(sourceNode->SetUnknown(MF_TOPONODE_SOURCE, source)) &&
-               SUCCEEDED(sourceNode->SetUnknown(MF_TOPONODE_PRESENTATION_DESCRIPTOR, presentation)) &&
-               SUCCEEDED(sourceNode->SetUnknown(MF_TOPONODE_STREAM_DESCRIPTOR, stream)) &&
-               SUCCEEDED(topology->AddNode(sourceNode)) &&
-               SUCCEEDED(media_foundation::createTopologyNode(MF_TOPOLOGY_OUTPUT_NODE, &outputNode)) &&
-               SUCCEEDED(outputNode->SetObject(input)) && SUCCEEDED(topology->AddNode(outputNode)) &&
-               SUCCEEDED(sourceNode->ConnectOutput(0, outputNode, 0));
-  releaseReference(outputNode);
-  releaseReference(sourceNode);
-  releaseReference(input);
-  return added;
+  ComReference<IMFStreamSink> input;
+  ComReference<IMFTopologyNode> sourceNode;
+  ComReference<IMFTopologyNode> outputNode;
+  return SUCCEEDED(renderer->GetStreamSinkByIndex(0, input.put())) &&
+         SUCCEEDED(media_foundation::createTopologyNode(MF_TOPOLOGY_SOURCESTREAM_NODE, sourceNode.put())) &&
+         SUCCEEDED(sourceNode->SetUnknown(MF_TOPONODE_SOURCE, source)) &&
+         SUCCEEDED(sourceNode->SetUnknown(MF_TOPONODE_PRESENTATION_DESCRIPTOR, presentation)) &&
+         SUCCEEDED(sourceNode->SetUnknown(MF_TOPONODE_STREAM_DESCRIPTOR, stream)) &&
+         SUCCEEDED(topology->AddNode(sourceNode.get())) &&
+         SUCCEEDED(media_foundation::createTopologyNode(MF_TOPOLOGY_OUTPUT_NODE, outputNode.put())) &&
+         SUCCEEDED(outputNode->SetObject(input.get())) && SUCCEEDED(topology->AddNode(outputNode.get())) &&
+         SUCCEEDED(sourceNode->ConnectOutput(0, outputNode.get(), 0));
 }
 
 }  // namespace
@@ -91,10 +84,10 @@ void MediaSessionGraph::closeTrack() {
   }
   if (source_) source_->Shutdown();
   if (renderer_) renderer_->Shutdown();
-  releaseReference(session_);
-  releaseReference(renderer_);
-  releaseReference(source_);
-  releaseReference(events_);
+  session_.reset();
+  renderer_.reset();
+  source_.reset();
+  events_.reset();
   running_ = false;
   ended_ = false;
 }
@@ -106,11 +99,18 @@ bool MediaSessionGraph::renderFile(const std::string& path) {
 }
 
 // The session is made only for a file whose source opened and whose topology
-// resolved, so that refusing a file costs no session.
+// resolved, so that refusing a file costs no session. The decoders between
+// source and renderer are found now: a file that cannot play fails here, as
+// DirectShow's render does.
 bool MediaSessionGraph::openTrack() {
-  IMFTopology* topology = openSource(path_) ? resolvedTopology() : nullptr;
-  const bool opened = topology && openSession(topology);
-  releaseReference(topology);
+  ComReference<IMFTopology> partial;
+  ComReference<IMFTopoLoader> loader;
+  ComReference<IMFTopology> full;
+  const bool opened = openSource(path_) && makeRenderer() &&
+                      SUCCEEDED(media_foundation::createTopology(partial.put())) &&
+                      connectFirstAudioStream(partial.get()) &&
+                      SUCCEEDED(media_foundation::createTopoLoader(loader.put())) &&
+                      SUCCEEDED(loader->Load(partial.get(), full.put(), nullptr)) && openSession(full.get());
   if (!opened) closeTrack();
   return opened;
 }
@@ -118,61 +118,48 @@ bool MediaSessionGraph::openTrack() {
 // The source is found by the file's content, not only by its name.
 bool MediaSessionGraph::openSource(const std::string& path) {
   const std::wstring wide = widePath(path);
-  if (wide.empty()) return false;
-  IMFSourceResolver* resolver = nullptr;
-  if (FAILED(media_foundation::createSourceResolver(&resolver))) return false;
+  ComReference<IMFSourceResolver> resolver;
+  ComReference<IUnknown> object;
   MF_OBJECT_TYPE type = MF_OBJECT_INVALID;
-  IUnknown* object = nullptr;
   const DWORD flags = MF_RESOLUTION_MEDIASOURCE | MF_RESOLUTION_READ |
                       MF_RESOLUTION_CONTENT_DOES_NOT_HAVE_TO_MATCH_EXTENSION_OR_MIME_TYPE;
-  if (SUCCEEDED(resolver->CreateObjectFromURL(wide.c_str(), flags, nullptr, &type, &object))) {
-    object->QueryInterface(IID_IMFMediaSource, reinterpret_cast<void**>(&source_));
-    releaseReference(object);
-  }
-  releaseReference(resolver);
-  return source_ != nullptr;
+  return !wide.empty() && SUCCEEDED(media_foundation::createSourceResolver(resolver.put())) &&
+         SUCCEEDED(resolver->CreateObjectFromURL(wide.c_str(), flags, nullptr, &type, object.put())) &&
+         SUCCEEDED(object->QueryInterface(IID_IMFMediaSource, source_.putVoid()));
 }
 
-// The first audio stream of the file to the audio renderer, other streams left
-// out, and the decoders between them found now: a file that cannot play fails
-// here, as DirectShow's render does.
-IMFTopology* MediaSessionGraph::resolvedTopology() {
-  IMFPresentationDescriptor* presentation = nullptr;
-  if (FAILED(source_->CreatePresentationDescriptor(&presentation))) return nullptr;
-  IMFTopology* partial = nullptr;
-  bool audio = SUCCEEDED(media_foundation::createTopology(&partial)) &&
-               SUCCEEDED(media_foundation::createAudioRenderer(&renderer_));
+bool MediaSessionGraph::makeRenderer() { return SUCCEEDED(media_foundation::createAudioRenderer(renderer_.put())); }
+
+// The first audio stream of the file to the renderer; every other stream is
+// left out.
+bool MediaSessionGraph::connectFirstAudioStream(IMFTopology* topology) {
+  ComReference<IMFPresentationDescriptor> presentation;
   DWORD streams = 0;
-  if (audio) presentation->GetStreamDescriptorCount(&streams);
-  audio = false;
+  if (FAILED(source_->CreatePresentationDescriptor(presentation.put())) ||
+      FAILED(presentation->GetStreamDescriptorCount(&streams))) {
+    return false;
+  }
+  bool connected = false;
   for (DWORD i = 0; i < streams; ++i) {
     BOOL selected = FALSE;
-    IMFStreamDescriptor* stream = nullptr;
-    if (FAILED(presentation->GetStreamDescriptorByIndex(i, &selected, &stream))) continue;
-    if (!audio && selected && isAudio(stream) && addAudioBranch(partial, source_, presentation, stream, renderer_)) {
-      audio = true;
+    ComReference<IMFStreamDescriptor> stream;
+    if (FAILED(presentation->GetStreamDescriptorByIndex(i, &selected, stream.put()))) continue;
+    if (!connected && selected && isAudio(stream.get()) &&
+        addAudioBranch(topology, source_.get(), presentation.get(), stream.get(), renderer_.get())) {
+      connected = true;
     } else {
       presentation->DeselectStream(i);
     }
-    releaseReference(stream);
   }
-  IMFTopology* full = nullptr;
-  IMFTopoLoader* loader = nullptr;
-  if (audio && SUCCEEDED(media_foundation::createTopoLoader(&loader)) && FAILED(loader->Load(partial, &full, nullptr))) {
-    full = nullptr;
-  }
-  releaseReference(loader);
-  releaseReference(partial);
-  releaseReference(presentation);
-  return full;
+  return connected;
 }
 
 bool MediaSessionGraph::openSession(IMFTopology* topology) {
-  if (FAILED(media_foundation::createMediaSession(&session_))) return false;
-  events_ = new SessionEvents(reinterpret_cast<HWND>(target_.window), target_.message);
+  if (FAILED(media_foundation::createMediaSession(session_.put()))) return false;
+  events_ = ComReference<SessionEvents>(new SessionEvents(reinterpret_cast<HWND>(target_.window), target_.message));
   // Wine's session plays a resolved topology only when it resolves it itself;
   // with every node in place already, that costs it little.
-  return events_->listenTo(session_) && SUCCEEDED(session_->SetTopology(0, topology));
+  return events_->listenTo(session_.get()) && SUCCEEDED(session_->SetTopology(0, topology));
 }
 
 void MediaSessionGraph::run() {

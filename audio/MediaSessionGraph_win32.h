@@ -3,6 +3,7 @@
 // Session playing the file's audio streams through the streaming audio
 // renderer. Media Foundation is started for the object's life, as COM is; the
 // session and the file's source exist only while a file is rendered.
+#include "audio/ComReference_win32.h"
 #include "audio/MediaGraph.h"
 
 struct IMFMediaSession;
@@ -35,7 +36,8 @@ class MediaSessionGraph : public MediaGraph {
  private:
   bool openTrack();
   bool openSource(const std::string& path);
-  IMFTopology* resolvedTopology();
+  bool makeRenderer();
+  bool connectFirstAudioStream(IMFTopology* topology);
   bool openSession(IMFTopology* topology);
   void closeTrack();
 
@@ -43,10 +45,10 @@ class MediaSessionGraph : public MediaGraph {
   bool created_ = false;
   GraphNotifyTarget target_;
   std::string path_;
-  IMFMediaSource* source_ = nullptr;
-  IMFMediaSink* renderer_ = nullptr;
-  IMFMediaSession* session_ = nullptr;
-  SessionEvents* events_ = nullptr;
+  ComReference<IMFMediaSource> source_;
+  ComReference<IMFMediaSink> renderer_;
+  ComReference<IMFMediaSession> session_;
+  ComReference<SessionEvents> events_;
   bool running_ = false;
   bool ended_ = false;
 };

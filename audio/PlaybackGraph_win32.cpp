@@ -5,7 +5,6 @@
 
 #include <string>
 
-#include "audio/ReleaseReference_win32.h"
 #include "platform/WidePath_win32.h"
 
 // A stream that broke or was aborted has ended as surely as one that played out:
@@ -24,32 +23,27 @@ PlaybackGraph::~PlaybackGraph() {
 
 void PlaybackGraph::create(const GraphNotifyTarget& target) {
   release();
+  // A failed query leaves its reference empty: COM empties the out-argument.
   if (FAILED(CoCreateInstance(CLSID_FilterGraph, nullptr, CLSCTX_INPROC_SERVER, IID_IGraphBuilder,
-                              reinterpret_cast<void**>(&graphBuilder_)))) {
-    graphBuilder_ = nullptr;
+                              graphBuilder_.putVoid()))) {
+    graphBuilder_.reset();
     return;
   }
-  if (FAILED(graphBuilder_->QueryInterface(IID_IMediaControl, reinterpret_cast<void**>(&mediaControl_)))) {
-    mediaControl_ = nullptr;
-  }
-  if (SUCCEEDED(graphBuilder_->QueryInterface(IID_IMediaEventEx, reinterpret_cast<void**>(&mediaEvent_)))) {
+  graphBuilder_->QueryInterface(IID_IMediaControl, mediaControl_.putVoid());
+  if (SUCCEEDED(graphBuilder_->QueryInterface(IID_IMediaEventEx, mediaEvent_.putVoid()))) {
     mediaEvent_->SetNotifyWindow(static_cast<OAHWND>(target.window), static_cast<long>(target.message), 0);
-  } else {
-    mediaEvent_ = nullptr;
   }
-  if (FAILED(graphBuilder_->QueryInterface(IID_IMediaSeeking, reinterpret_cast<void**>(&mediaSeeking_)))) {
-    mediaSeeking_ = nullptr;
-  }
+  graphBuilder_->QueryInterface(IID_IMediaSeeking, mediaSeeking_.putVoid());
 }
 
 void PlaybackGraph::release() {
   // Wine leaves a graph released while it runs, and its threads, alive now and
   // then when the machine is busy: stopping it first lets it go every time.
   stop();
-  releaseReference(mediaSeeking_);
-  releaseReference(mediaControl_);
-  releaseReference(mediaEvent_);
-  releaseReference(graphBuilder_);
+  mediaSeeking_.reset();
+  mediaControl_.reset();
+  mediaEvent_.reset();
+  graphBuilder_.reset();
 }
 
 bool PlaybackGraph::renderFile(const std::string& path) {

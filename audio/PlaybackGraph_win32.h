@@ -2,6 +2,7 @@
 // The DirectShow filter graph of one loaded track, behind MediaGraph. COM is
 // initialised for the object's life; an empty reference makes every call that
 // needs it do nothing.
+#include "audio/ComReference_win32.h"
 #include "audio/MediaGraph.h"
 
 struct IGraphBuilder;
@@ -30,8 +31,8 @@ class PlaybackGraph : public MediaGraph {
   static bool endsStream(long eventCode);
 
  private:
-  IGraphBuilder* graphBuilder_ = nullptr;
-  IMediaControl* mediaControl_ = nullptr;
-  IMediaEventEx* mediaEvent_ = nullptr;
-  IMediaSeeking* mediaSeeking_ = nullptr;
+  ComReference<IGraphBuilder> graphBuilder_;
+  ComReference<IMediaControl> mediaControl_;
+  ComReference<IMediaEventEx> mediaEvent_;
+  ComReference<IMediaSeeking> mediaSeeking_;
 };

@@ -1,6 +1,6 @@
 #include "audio/SessionEvents_win32.h"
 
-#include "audio/ReleaseReference_win32.h"
+#include "audio/ComReference_win32.h"
 
 SessionEvents::SessionEvents(HWND window, UINT message)
     : window_(window), message_(message), closed_(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {}
@@ -47,22 +47,18 @@ STDMETHODIMP_(ULONG) SessionEvents::Release() {
 STDMETHODIMP SessionEvents::GetParameters(DWORD*, DWORD*) { return E_NOTIMPL; }
 
 STDMETHODIMP SessionEvents::Invoke(IMFAsyncResult* result) {
-  IUnknown* state = nullptr;
-  if (FAILED(result->GetState(&state))) return S_OK;
-  IMFMediaSession* session = nullptr;
-  state->QueryInterface(IID_IMFMediaSession, reinterpret_cast<void**>(&session));
-  releaseReference(state);
-  if (!session) return S_OK;
-  IMFMediaEvent* received = nullptr;
-  if (FAILED(session->EndGetEvent(result, &received))) {
+  ComReference<IUnknown> state;
+  ComReference<IMFMediaSession> session;
+  ComReference<IMFMediaEvent> received;
+  if (FAILED(result->GetState(state.put())) ||
+      FAILED(state->QueryInterface(IID_IMFMediaSession, session.putVoid())) ||
+      FAILED(session->EndGetEvent(result, received.put()))) {
     // A session shut down answers no more requests.
-    releaseReference(session);
     return S_OK;
   }
   Event event;
   received->GetType(&event.type);
   received->GetStatus(&event.status);
-  releaseReference(received);
   {
     std::lock_guard<std::mutex> guard(lock_);
     queue_.push_back(event);
@@ -70,9 +66,8 @@ STDMETHODIMP SessionEvents::Invoke(IMFAsyncResult* result) {
   if (event.type == MESessionClosed) {
     SetEvent(closed_);
   } else {
-    listenTo(session);
+    listenTo(session.get());
   }
-  releaseReference(session);
   PostMessageA(window_, message_, 0, 0);
   return S_OK;
 }

@@ -4,35 +4,29 @@
 #include <mfapi.h>
 #include <mfidl.h>
 
-#include "audio/ReleaseReference_win32.h"
+#include "audio/ComReference_win32.h"
 #include "platform/WidePath_win32.h"
 
 namespace {
 
 bool connectFirstStream(IMFTopology* topology, IMFMediaSource* source) {
-  IMFPresentationDescriptor* presentation = nullptr;
-  IMFStreamDescriptor* stream = nullptr;
-  IMFTopologyNode* sourceNode = nullptr;
-  IMFTopologyNode* outputNode = nullptr;
-  IMFActivate* renderer = nullptr;
+  ComReference<IMFPresentationDescriptor> presentation;
+  ComReference<IMFStreamDescriptor> stream;
+  ComReference<IMFTopologyNode> sourceNode;
+  ComReference<IMFTopologyNode> outputNode;
+  ComReference<IMFActivate> renderer;
   BOOL selected = FALSE;
-  const bool connected = SUCCEEDED(source->CreatePresentationDescriptor(&presentation)) &&
-                         SUCCEEDED(presentation->GetStreamDescriptorByIndex(0, &selected, &stream)) &&
-                         SUCCEEDED(MFCreateTopologyNode(MF_TOPOLOGY_SOURCESTREAM_NODE, &sourceNode)) &&
-                         SUCCEEDED(sourceNode->SetUnknown(MF_TOPONODE_SOURCE, source)) &&
-                         SUCCEEDED(sourceNode->SetUnknown(MF_TOPONODE_PRESENTATION_DESCRIPTOR, presentation)) &&
-                         SUCCEEDED(sourceNode->SetUnknown(MF_TOPONODE_STREAM_DESCRIPTOR, stream)) &&
-                         SUCCEEDED(MFCreateTopologyNode(MF_TOPOLOGY_OUTPUT_NODE, &outputNode)) &&
-                         SUCCEEDED(MFCreateAudioRendererActivate(&renderer)) &&
-                         SUCCEEDED(outputNode->SetObject(renderer)) && SUCCEEDED(topology->AddNode(sourceNode)) &&
-                         SUCCEEDED(topology->AddNode(outputNode)) &&
-                         SUCCEEDED(sourceNode->ConnectOutput(0, outputNode, 0));
-  releaseReference(renderer);
-  releaseReference(outputNode);
-  releaseReference(sourceNode);
-  releaseReference(stream);
-  releaseReference(presentation);
-  return connected;
+  return SUCCEEDED(source->CreatePresentationDescriptor(presentation.put())) &&
+         SUCCEEDED(presentation->GetStreamDescriptorByIndex(0, &selected, stream.put())) &&
+         SUCCEEDED(MFCreateTopologyNode(MF_TOPOLOGY_SOURCESTREAM_NODE, sourceNode.put())) &&
+         SUCCEEDED(sourceNode->SetUnknown(MF_TOPONODE_SOURCE, source)) &&
+         SUCCEEDED(sourceNode->SetUnknown(MF_TOPONODE_PRESENTATION_DESCRIPTOR, presentation.get())) &&
+         SUCCEEDED(sourceNode->SetUnknown(MF_TOPONODE_STREAM_DESCRIPTOR, stream.get())) &&
+         SUCCEEDED(MFCreateTopologyNode(MF_TOPOLOGY_OUTPUT_NODE, outputNode.put())) &&
+         SUCCEEDED(MFCreateAudioRendererActivate(renderer.put())) &&
+         SUCCEEDED(outputNode->SetObject(renderer.get())) && SUCCEEDED(topology->AddNode(sourceNode.get())) &&
+         SUCCEEDED(topology->AddNode(outputNode.get())) &&
+         SUCCEEDED(sourceNode->ConnectOutput(0, outputNode.get(), 0));
 }
 
 }  // namespace
@@ -46,21 +40,17 @@ BareSession::~BareSession() {
 
 bool BareSession::play(const std::string& path) {
   release();
-  IMFSourceResolver* resolver = nullptr;
-  IUnknown* object = nullptr;
+  ComReference<IMFSourceResolver> resolver;
+  ComReference<IUnknown> object;
   MF_OBJECT_TYPE type = MF_OBJECT_INVALID;
-  if (SUCCEEDED(MFCreateSourceResolver(&resolver)) &&
-      SUCCEEDED(resolver->CreateObjectFromURL(widePath(path).c_str(), MF_RESOLUTION_MEDIASOURCE, nullptr, &type,
-                                              &object))) {
-    object->QueryInterface(IID_IMFMediaSource, reinterpret_cast<void**>(&source_));
-  }
-  releaseReference(object);
-  releaseReference(resolver);
-  IMFTopology* topology = nullptr;
-  bool playing = source_ && SUCCEEDED(MFCreateTopology(&topology)) && connectFirstStream(topology, source_) &&
-                 SUCCEEDED(MFCreateMediaSession(nullptr, &session_)) &&
-                 SUCCEEDED(session_->SetTopology(0, topology));
-  releaseReference(topology);
+  ComReference<IMFTopology> topology;
+  bool playing = SUCCEEDED(MFCreateSourceResolver(resolver.put())) &&
+                 SUCCEEDED(resolver->CreateObjectFromURL(widePath(path).c_str(), MF_RESOLUTION_MEDIASOURCE, nullptr,
+                                                         &type, object.put())) &&
+                 SUCCEEDED(object->QueryInterface(IID_IMFMediaSource, source_.putVoid())) &&
+                 SUCCEEDED(MFCreateTopology(topology.put())) && connectFirstStream(topology.get(), source_.get()) &&
+                 SUCCEEDED(MFCreateMediaSession(nullptr, session_.put())) &&
+                 SUCCEEDED(session_->SetTopology(0, topology.get()));
   if (playing) {
     PROPVARIANT fromHere;
     PropVariantInit(&fromHere);
@@ -71,12 +61,11 @@ bool BareSession::play(const std::string& path) {
 
 bool BareSession::ended() {
   bool ended = false;
-  IMFMediaEvent* event = nullptr;
-  while (session_ && SUCCEEDED(session_->GetEvent(MF_EVENT_FLAG_NO_WAIT, &event))) {
+  ComReference<IMFMediaEvent> event;
+  while (session_ && SUCCEEDED(session_->GetEvent(MF_EVENT_FLAG_NO_WAIT, event.put()))) {
     MediaEventType type = MEUnknown;
     event->GetType(&type);
     ended = ended || type == MESessionEnded;
-    releaseReference(event);
   }
   return ended;
 }
@@ -87,17 +76,16 @@ void BareSession::release() {
     const DWORD start = GetTickCount();
     MediaEventType type = MEUnknown;
     while (type != MESessionClosed && GetTickCount() - start < 3000) {
-      IMFMediaEvent* event = nullptr;
-      if (FAILED(session_->GetEvent(MF_EVENT_FLAG_NO_WAIT, &event))) {
+      ComReference<IMFMediaEvent> event;
+      if (FAILED(session_->GetEvent(MF_EVENT_FLAG_NO_WAIT, event.put()))) {
         Sleep(1);
         continue;
       }
       event->GetType(&type);
-      releaseReference(event);
     }
   }
   if (session_) session_->Shutdown();
   if (source_) source_->Shutdown();
-  releaseReference(session_);
-  releaseReference(source_);
+  session_.reset();
+  source_.reset();
 }

@@ -6,6 +6,8 @@
 // timings and of its threads and handles.
 #include <string>
 
+#include "audio/ComReference_win32.h"
+
 struct IMFMediaSession;
 struct IMFMediaSource;
 
@@ -25,6 +27,6 @@ class BareSession {
 
  private:
   bool started_ = false;
-  IMFMediaSession* session_ = nullptr;
-  IMFMediaSource* source_ = nullptr;
+  ComReference<IMFMediaSession> session_;
+  ComReference<IMFMediaSource> source_;
 };
