@@ -69,7 +69,8 @@ void Player::resume(const std::string& target, std::int64_t position) {
 
 std::int64_t Player::positionToKeep() {
   if (!state_.trackLoaded || search_.active || graph_.atEnd()) return 0;
-  return std::max<std::int64_t>(graph_.currentPosition(), 0);
+  const std::int64_t position = graph_.currentPosition();
+  return position > 0 && position < graph_.length() ? position : 0;
 }
 
 void Player::shutDown(const std::string& settingsName, const std::function<void()>& closeWindow) {
