@@ -19,7 +19,6 @@ class FakeGraph : public MediaGraph {
   void rewind() override;
   bool atEnd() override;
   bool takeCompletion() override;
-  // A graph without a volume control that cannot tell its position.
   void setVolume(int) override {}
   std::int64_t currentPosition() override { return 0; }
   std::int64_t length() override { return 0; }

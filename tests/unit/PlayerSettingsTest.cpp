@@ -171,19 +171,11 @@ TEST(PlayerSettings, GarbageAndHugeFilesStillSaveElevenCanonicalLines) {
 
 }  // namespace
 
-// After the eleven keys, only when not default; anything but a whole number in range reads as the default.
 TEST(PlayerSettings, VolumeAndLastPositionFollowTheElevenKeysOnlyWhenNotDefault) {
-  const struct {
-    std::string lines;
-    std::int32_t volume;
-    std::int64_t position;
-    std::string tail;
-  } rows[] = {
-      {"", 100, 0, ""},
+  const struct { std::string lines; std::int32_t volume; std::int64_t position; std::string tail; } rows[] = {
+      {"", 100, 0, ""}, {"Volume=0\nLastPosition=0\n", 0, 0, "Volume=0\n"},
       {"Volume=80\nLastPosition=2500\n", 80, 2500, "Volume=80\nLastPosition=2500\n"},
-      {"Volume=0\nLastPosition=0\n", 0, 0, "Volume=0\n"},
-      {"Volume=101\nLastPosition=-1\n", 100, 0, ""},
-      {"Volume= 80\nLastPosition=99999999999999999999\n", 100, 0, ""},
+      {"Volume=101\nLastPosition=-1\n", 100, 0, ""},  {"Volume= 80\nLastPosition=99999999999999999999\n", 100, 0, ""},
       {"Volume=8O\nLastPosition=2.5\n", 100, 0, ""},
   };
   for (const auto& row : rows) {
