@@ -17,13 +17,18 @@ struct EntryPoints {
   HRESULT(WINAPI* createAudioRenderer)(IMFAttributes*, IMFMediaSink**) = nullptr;
 };
 
-// Only the system's own copy: a DLL of the same name beside the player or in
-// the current folder is never loaded.
+// Only the system's own copy, and the DLLs it imports from the system folder
+// too: a DLL of the same name beside the player or in the current folder is
+// never loaded. A Windows 7 without the update that brought the search flags
+// refuses them as an invalid parameter; there the full path does it, with the
+// DLL's own folder searched first for its imports.
 HMODULE loadSystemLibrary(const char* name) {
+  if (HMODULE library = LoadLibraryExA(name, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)) return library;
+  if (GetLastError() != ERROR_INVALID_PARAMETER) return nullptr;
   char folder[MAX_PATH];
   const UINT length = GetSystemDirectoryA(folder, MAX_PATH);
   if (length == 0 || length >= MAX_PATH) return nullptr;
-  return LoadLibraryA((std::string(folder, length) + "\\" + name).c_str());
+  return LoadLibraryExA((std::string(folder, length) + "\\" + name).c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
 }
 
 template <typename Function>

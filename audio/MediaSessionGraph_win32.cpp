@@ -49,11 +49,21 @@ bool addAudioBranch(IMFTopology* topology, IMFMediaSource* source, IMFPresentati
 
 }  // namespace
 
-// The end of the presentation ends the track; so does an error, and a topology
-// that could not be set or started, or the player would show "playing" over
-// silence.
+// The end of the presentation ends the track; so does an error, a topology that
+// could not be set or started, and the loss of the audio device or of its
+// session (unplugged, its format changed, the audio service stopped, taken by
+// another program exclusively), after which the renderer is invalid: else the
+// player would show "playing" over silence.
 bool MediaSessionGraph::endsStream(unsigned long eventType, long status) {
-  if (eventType == MESessionEnded || eventType == MEError) return true;
+  switch (eventType) {
+    case MESessionEnded:
+    case MEError:
+    case MEAudioSessionDeviceRemoved:
+    case MEAudioSessionFormatChanged:
+    case MEAudioSessionServerShutdown:
+    case MEAudioSessionExclusiveModeOverride:
+      return true;
+  }
   return FAILED(status) && (eventType == MESessionTopologySet || eventType == MESessionStarted);
 }
 
@@ -77,10 +87,16 @@ void MediaSessionGraph::create(const GraphNotifyTarget& target) {
 void MediaSessionGraph::release() {
   closeTrack();
   created_ = false;
+  rendered_ = false;
+  lost_ = false;
+  running_ = false;
+  ended_ = false;
+  endPending_ = false;
 }
 
-// The session is closed and its close awaited before the session, the source
-// and the renderer are shut down: only then are their threads and files let go.
+// The documented order: the session is closed and its close awaited before the
+// session, the source and the renderer are shut down; only then are their
+// threads and files let go.
 void MediaSessionGraph::closeTrack() {
   if (session_) {
     if (SUCCEEDED(session_->Close())) events_->waitForClose(closePatience);
@@ -92,16 +108,15 @@ void MediaSessionGraph::closeTrack() {
   renderer_.reset();
   source_.reset();
   events_.reset();
-  running_ = false;
-  ended_ = false;
   duration_ = 0;
   startAt_ = -1;
 }
 
 bool MediaSessionGraph::renderFile(const std::string& path) {
-  if (!created_ || session_) return false;
+  if (!created_ || rendered_) return false;
   path_ = path;
-  return openTrack();
+  rendered_ = openTrack();
+  return rendered_;
 }
 
 // The session is made only for a file whose source opened and whose topology
@@ -174,7 +189,11 @@ bool MediaSessionGraph::openSession(IMFTopology* topology) {
   return events_->listenTo(session_.get()) && SUCCEEDED(session_->SetTopology(0, topology));
 }
 
+// A track whose file could not be opened again ends at once, as an error ends
+// it: the player goes on to the next one instead of showing "playing" over
+// silence.
 void MediaSessionGraph::run() {
+  if (lost_) announceEnd();
   if (!session_) return;
   PROPVARIANT from;
   PropVariantInit(&from);
@@ -184,38 +203,48 @@ void MediaSessionGraph::run() {
   }
   session_->Start(&GUID_NULL, &from);
   running_ = true;
-  ended_ = false;
 }
 
-// A session that has ended is stopped already; pausing it would only be refused.
+// An ended track is closed already; there is nothing to pause.
 void MediaSessionGraph::stop() {
-  if (!session_) return;
-  if (running_ && !ended_) session_->Pause();
+  if (session_ && running_) session_->Pause();
   running_ = false;
 }
 
 // The track is built anew at its start: under Wine a session restarted at
 // position 0 after its end plays nothing more. A running track goes on running.
 void MediaSessionGraph::rewind() {
-  if (!session_) return;
-  const bool wasRunning = running_;
+  if (!rendered_ || lost_) return;
   closeTrack();
-  if (openTrack() && wasRunning) run();
+  ended_ = false;
+  if (!openTrack()) {
+    lost_ = true;
+    ended_ = true;
+    if (running_) announceEnd();
+    return;
+  }
+  if (running_) run();
 }
 
-bool MediaSessionGraph::atEnd() { return session_ && ended_; }
+bool MediaSessionGraph::atEnd() { return rendered_ && ended_; }
 
+void MediaSessionGraph::announceEnd() {
+  endPending_ = true;
+  PostMessageA(reinterpret_cast<HWND>(target_.window), target_.message, 0, 0);
+}
+
+// An ended track is closed at once, the whole of it: under Wine the audio
+// renderer left running past the end keeps starting threads until it is shut
+// down, and a rewind builds the track anew anyway.
 bool MediaSessionGraph::takeCompletion() {
+  if (std::exchange(endPending_, false)) return true;
   if (!events_) return false;
   SessionEvents::Event event;
   while (events_->take(event)) {
     if (event.type == MESessionStarted && SUCCEEDED(event.status)) applyVolume();
     if (endsStream(event.type, event.status)) {
       ended_ = true;
-      // Wine's audio renderer, left running past the end, keeps starting
-      // threads of its own until it is shut down; an ended track needs it no
-      // more, as a rewind builds the track anew.
-      if (renderer_) renderer_->Shutdown();
+      closeTrack();
       return true;
     }
   }
@@ -263,7 +292,7 @@ std::int64_t MediaSessionGraph::length() { return session_ ? duration_ / unitsPe
 
 // A track that has ended is built anew first, as for a rewind.
 void MediaSessionGraph::seek(std::int64_t milliseconds) {
-  if (!session_ || milliseconds < 0 || milliseconds > MAXLONGLONG / unitsPerMillisecond) return;
+  if (!rendered_ || lost_ || milliseconds < 0 || milliseconds > MAXLONGLONG / unitsPerMillisecond) return;
   if (ended_) rewind();
   if (!session_) return;
   startAt_ = milliseconds * unitsPerMillisecond;

@@ -46,6 +46,8 @@ class MediaSessionGraph : public MediaGraph {
   bool openSession(IMFTopology* topology);
   void closeTrack();
   void applyVolume();
+  // Makes the next takeCompletion report an end, and tells the window.
+  void announceEnd();
 
   bool mediaFoundation_ = false;
   bool created_ = false;
@@ -55,6 +57,9 @@ class MediaSessionGraph : public MediaGraph {
   ComReference<IMFMediaSink> renderer_;
   ComReference<IMFMediaSession> session_;
   ComReference<SessionEvents> events_;
+  // A file was rendered; lost when it could not be opened again at a rewind.
+  bool rendered_ = false;
+  bool lost_ = false;
   bool running_ = false;
   bool ended_ = false;
   int volume_ = 100;
@@ -62,4 +67,5 @@ class MediaSessionGraph : public MediaGraph {
   // track was paused; in 100-ns units, startAt_ -1 for none.
   long long duration_ = 0;
   long long startAt_ = -1;
+  bool endPending_ = false;
 };

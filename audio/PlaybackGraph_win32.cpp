@@ -43,10 +43,26 @@ void PlaybackGraph::create(const GraphNotifyTarget& target) {
   graphBuilder_->QueryInterface(IID_IBasicAudio, basicAudio_.putVoid());
 }
 
+// Rendered in full: every stream, or all but a picture. A partial graph (the
+// sound not rendered, or any other part missing) is no success: the file goes
+// to the next engine.
+bool PlaybackGraph::renderedInFull(long result) {
+  return result == S_OK || result == VFW_S_DUPLICATE_NAME || result == VFW_S_VIDEO_NOT_RENDERED;
+}
+
 void PlaybackGraph::release() {
   // Wine leaves a graph released while it runs, and its threads, alive now and
   // then when the machine is busy: stopping it first lets it go every time.
   stop();
+  // No more notifications to the window, and none of the graph's events left
+  // holding their parameters.
+  if (mediaEvent_) {
+    mediaEvent_->SetNotifyWindow(0, 0, 0);
+    while (takeEvent()) {
+    }
+  }
+  rendered_ = false;
+  ended_ = false;
   basicAudio_.reset();
   mediaSeeking_.reset();
   mediaControl_.reset();
@@ -56,12 +72,28 @@ void PlaybackGraph::release() {
 }
 
 bool PlaybackGraph::renderFile(const std::string& path) {
-  if (!graphBuilder_) return false;
+  if (!graphBuilder_ || rendered_) return false;
   std::wstring wide = widePath(path);
-  if (FAILED(graphBuilder_->RenderFile(wide.c_str(), nullptr))) return false;
+  if (!renderedInFull(graphBuilder_->RenderFile(wide.c_str(), nullptr))) {
+    release();
+    return false;
+  }
+  hidePicture();
   // The graph hands the volume to its audio renderer, which exists only now.
   setVolume(volume_);
+  rendered_ = true;
   return true;
+}
+
+// A file with a picture has a video renderer (RenderFile takes one with a
+// window of its own), whose window would show at run: the player is a bar, and
+// only the sound is wanted. Without a video renderer the graph refuses these
+// calls with E_NOINTERFACE, and there is nothing to hide.
+void PlaybackGraph::hidePicture() {
+  ComReference<IVideoWindow> video;
+  if (FAILED(graphBuilder_->QueryInterface(IID_IVideoWindow, video.putVoid()))) return;
+  video->put_AutoShow(OAFALSE);
+  video->put_Visible(OAFALSE);
 }
 
 void PlaybackGraph::run() {
@@ -81,10 +113,17 @@ void PlaybackGraph::rewind() {
   if (!mediaSeeking_) return;
   stoppedAt_ = -1;
   LONGLONG start = 0;
-  mediaSeeking_->SetPositions(&start, AM_SEEKING_AbsolutePositioning, nullptr, AM_SEEKING_NoPositioning);
+  if (SUCCEEDED(mediaSeeking_->SetPositions(&start, AM_SEEKING_AbsolutePositioning, nullptr,
+                                            AM_SEEKING_NoPositioning))) {
+    ended_ = false;
+  }
 }
 
+// The completion taken says it. The positions only for a graph without an
+// event queue: a running graph rewound reports its stop position as its
+// current one for a moment under Wine.
 bool PlaybackGraph::atEnd() {
+  if (mediaEvent_) return ended_;
   if (!mediaSeeking_) return false;
   LONGLONG current = 0;
   LONGLONG stopPosition = 0;
@@ -93,12 +132,9 @@ bool PlaybackGraph::atEnd() {
 }
 
 bool PlaybackGraph::takeCompletion() {
-  if (!mediaEvent_) return false;
   long eventCode = 0;
-  LONG_PTR first = 0;
-  LONG_PTR second = 0;
-  while (SUCCEEDED(mediaEvent_->GetEvent(&eventCode, &first, &second, 0))) {
-    mediaEvent_->FreeEventParams(eventCode, first, second);
+  while (takeEvent(&eventCode)) {
+    if (eventCode == EC_COMPLETE) ended_ = true;
     if (endsStream(eventCode)) return true;
   }
   return false;
@@ -126,5 +162,18 @@ void PlaybackGraph::seek(std::int64_t milliseconds) {
   if (!mediaSeeking_ || milliseconds < 0 || milliseconds > MAXLONGLONG / unitsPerMillisecond) return;
   stoppedAt_ = -1;
   LONGLONG position = milliseconds * unitsPerMillisecond;
-  mediaSeeking_->SetPositions(&position, AM_SEEKING_AbsolutePositioning, nullptr, AM_SEEKING_NoPositioning);
+  if (SUCCEEDED(mediaSeeking_->SetPositions(&position, AM_SEEKING_AbsolutePositioning, nullptr,
+                                            AM_SEEKING_NoPositioning))) {
+    ended_ = false;
+  }
+}
+
+bool PlaybackGraph::takeEvent(long* code) {
+  long eventCode = 0;
+  LONG_PTR first = 0;
+  LONG_PTR second = 0;
+  if (!mediaEvent_ || FAILED(mediaEvent_->GetEvent(&eventCode, &first, &second, 0))) return false;
+  mediaEvent_->FreeEventParams(eventCode, first, second);
+  if (code) *code = eventCode;
+  return true;
 }

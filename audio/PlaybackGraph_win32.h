@@ -34,8 +34,14 @@ class PlaybackGraph : public MediaGraph {
 
   // An end of stream, and the errors and aborts that end a stream early.
   static bool endsStream(long eventCode);
+  // The results of RenderFile that leave a graph that plays the whole file's sound.
+  static bool renderedInFull(long result);
 
  private:
+  void hidePicture();
+  // Takes one event and frees its parameters; false when the queue is empty.
+  bool takeEvent(long* code = nullptr);
+
   ComReference<IGraphBuilder> graphBuilder_;
   ComReference<IMediaControl> mediaControl_;
   ComReference<IMediaEventEx> mediaEvent_;
@@ -45,4 +51,8 @@ class PlaybackGraph : public MediaGraph {
   // Where a stop left the track, in 100-ns units, until the next run or seek;
   // -1 for none. Windows' graph reports it itself, Wine's says 0 after a stop.
   long long stoppedAt_ = -1;
+  // A graph holds one file: a second one would play along with it.
+  bool rendered_ = false;
+  // A completion was taken and no rewind has been made since.
+  bool ended_ = false;
 };

@@ -8,6 +8,8 @@
 #include <functional>
 
 #include "BareGraph.h"
+#include "NotifyWindow.h"
+#include "audio/AudioEngines_win32.h"
 #include "PlayerOnWindow.h"
 #include "ProcessUsage.h"
 #include "TestFolder.h"
@@ -42,6 +44,40 @@ TEST(PlayerAudio, AGroupOfThreeTonesIsHeardInOrderAndEndsStoppedOnTheLast) {
   const std::vector<float> heard = test_media::readCapture();
   EXPECT_EQ(tone_sequence::heard(heard, 48000, pitches), (std::vector<int>{0, 1, 2}))
       << heard.size() / 2 << " frames captured";
+}
+
+// The windows of this process that can be seen.
+int visibleWindows() {
+  int count = 0;
+  EnumWindows(
+      [](HWND window, LPARAM counted) {
+        DWORD process = 0;
+        GetWindowThreadProcessId(window, &process);
+        if (process == GetCurrentProcessId() && IsWindowVisible(window)) ++*reinterpret_cast<int*>(counted);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&count));
+  return count;
+}
+
+TEST(PlayerAudio, AFileWithAPictureIsHeardAndOpensNoWindow) {
+  const std::string path = test_media::preparedFile("clip.mp4");
+  ASSERT_FALSE(path.empty()) << "no test media: run through tools/run-tests.sh";
+  NotifyWindow window;
+  AudioEngines engines;
+  int completions = 0;
+  int windowsSeen = 0;
+  window.onNotify([&] { completions += engines.graph.takeCompletion(); });
+  engines.graph.create(window.target());
+  ASSERT_TRUE(engines.graph.renderFile(path));
+  engines.graph.run();
+  EXPECT_TRUE(window.pumpUntil(
+      [&] {
+        windowsSeen = std::max(windowsSeen, visibleWindows());
+        return completions == 1;
+      },
+      10000));
+  EXPECT_EQ(windowsSeen, 0);
 }
 
 // Growth of handles and private memory per step over a number of steps.

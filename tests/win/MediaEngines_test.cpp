@@ -1,0 +1,161 @@
+// What the player asks of every media engine, on real files, posting to a
+// real window: the DirectShow graph and the Media Foundation session alike.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "GraphOnWindow.h"
+#include "ProcessText.h"
+#include "TestFolder.h"
+#include "TestMedia.h"
+#include "ToneFile.h"
+#include "audio/MediaSessionGraph_win32.h"
+#include "audio/PlaybackGraph_win32.h"
+
+namespace {
+
+template <typename Engine>
+class MediaEngine : public testing::Test {
+ protected:
+  // The formats the engine is there for.
+  static std::vector<std::string> formats();
+
+  std::string soundFile(const std::string& kind) {
+    if (kind != "wav") return test_media::preparedFile("tone." + kind);
+    const std::string path = folder.join("tone.wav");
+    return tone_file::writeWav(path, 440, 400) ? path : "";
+  }
+
+  TestFolder folder;
+};
+
+template <>
+std::vector<std::string> MediaEngine<PlaybackGraph>::formats() {
+  return {"wav", "mp3"};
+}
+template <>
+std::vector<std::string> MediaEngine<MediaSessionGraph>::formats() {
+  return {"flac", "m4a", "ogg", "opus", "mp3"};
+}
+
+using Engines = testing::Types<PlaybackGraph, MediaSessionGraph>;
+TYPED_TEST_SUITE(MediaEngine, Engines);
+
+TYPED_TEST(MediaEngine, PlaysToItsEndOncePlaysAgainAfterRewind) {
+  for (const std::string& kind : this->formats()) {
+    SCOPED_TRACE(kind);
+    const std::string path = this->soundFile(kind);
+    ASSERT_FALSE(path.empty()) << "no test media: run through tools/run-tests.sh";
+    GraphOnWindow<TypeParam> g;
+    EXPECT_FALSE(g.graph.renderFile(path));  // not created
+    g.graph.create(g.window.target());
+    ASSERT_TRUE(g.graph.renderFile(path));
+    EXPECT_FALSE(g.graph.renderFile(path));  // one file a graph
+    EXPECT_FALSE(g.graph.atEnd());
+    g.graph.run();
+    ASSERT_TRUE(g.waitForCompletions(1));
+    EXPECT_GE(g.window.notifications(), 1);
+    EXPECT_TRUE(g.graph.atEnd());
+    EXPECT_FALSE(g.graph.takeCompletion());
+
+    // Still running at its end: back to the start, it plays and ends again.
+    g.graph.rewind();
+    EXPECT_FALSE(g.graph.atEnd());
+    ASSERT_TRUE(g.waitForCompletions(2));
+    g.window.pumpFor(300);
+    EXPECT_EQ(g.completions, 2);
+    g.graph.release();
+    g.graph.rewind();
+    g.window.pumpFor(300);
+    EXPECT_EQ(g.completions, 2);
+    EXPECT_FALSE(g.graph.atEnd());
+  }
+}
+
+TYPED_TEST(MediaEngine, StopHoldsTheTrackRunGoesOnAndACueWhileStoppedWaitsForRun) {
+  const std::string path = this->folder.join("long.wav");
+  // Long enough that a busy machine cannot let it end before the stop.
+  ASSERT_TRUE(tone_file::writeWav(path, 440, 3000));
+  GraphOnWindow<TypeParam> g;
+  g.graph.create(g.window.target());
+  ASSERT_TRUE(g.graph.renderFile(path));
+  g.graph.run();
+  g.window.pumpFor(200);
+  g.graph.stop();
+  EXPECT_FALSE(g.graph.atEnd());
+  g.window.pumpFor(1200);
+  EXPECT_EQ(g.completions, 0);
+  g.graph.run();
+  ASSERT_TRUE(g.waitForCompletions(1));
+
+  // Played to its end and stopped, as the player finds it when play is pressed.
+  g.graph.stop();
+  EXPECT_TRUE(g.graph.atEnd());
+  g.graph.rewind();
+  EXPECT_FALSE(g.graph.atEnd());
+  g.window.pumpFor(1200);
+  EXPECT_EQ(g.completions, 1);
+  g.graph.run();
+  EXPECT_TRUE(g.waitForCompletions(2));
+}
+
+TYPED_TEST(MediaEngine, WhatIsNoSoundFailsToRender) {
+  TestFolder& folder = this->folder;
+  std::string noise(4096, '\0');
+  for (std::size_t i = 0; i < noise.size(); ++i) noise[i] = static_cast<char>((i * 7919u + 13u) >> 3);
+  const std::string paths[] = {
+      folder.file("noise.mp3", noise), folder.file("notes.txt", "not a sound\r\n"), folder.file("empty.wav"),
+      folder.file("empty.m4a"),        folder.folder("sub.flac"),                   folder.join("missing.ogg"),
+      std::string(),
+  };
+  for (const std::string& path : paths) {
+    GraphOnWindow<TypeParam> g;
+    g.graph.create(g.window.target());
+    EXPECT_FALSE(g.graph.renderFile(path)) << path;
+    g.graph.run();
+    g.window.pumpFor(50);
+    EXPECT_FALSE(g.graph.atEnd());
+    EXPECT_FALSE(g.graph.takeCompletion());
+    EXPECT_EQ(g.window.notifications(), 0) << path;
+  }
+}
+
+TYPED_TEST(MediaEngine, RendersAJapanesePathThroughTheAnsiCodePage) {
+  // In code page 932 both characters of "表ソ" end in the byte of "\\".
+  const std::string sub = this->folder.folder(processText("表ソ"));
+  const std::string path = sub + "\\" + processText("ソ.wav");
+  ASSERT_TRUE(tone_file::writeWav(path, 440, 100));
+  GraphOnWindow<TypeParam> g;
+  g.graph.create(g.window.target());
+  EXPECT_TRUE(g.graph.renderFile(path));
+}
+
+TYPED_TEST(MediaEngine, EveryCallOfAGraphNotCreatedOrReleasedDoesNothing) {
+  const std::string path = this->folder.join("tone.wav");
+  ASSERT_TRUE(tone_file::writeWav(path, 440, 100));
+  GraphOnWindow<TypeParam> g;
+  EXPECT_FALSE(g.graph.renderFile(path));
+  g.graph.run();
+  g.graph.stop();
+  g.graph.rewind();
+  EXPECT_FALSE(g.graph.atEnd());
+  EXPECT_FALSE(g.graph.takeCompletion());
+  g.graph.release();
+
+  g.graph.create(g.window.target());
+  ASSERT_TRUE(g.graph.renderFile(path));
+  g.graph.run();
+  g.graph.release();
+  g.graph.release();
+  EXPECT_FALSE(g.graph.renderFile(path));
+  EXPECT_FALSE(g.graph.atEnd());
+  EXPECT_FALSE(g.graph.takeCompletion());
+  g.graph.run();
+  g.window.pumpFor(300);
+  EXPECT_EQ(g.completions, 0);
+}
+
+}  // namespace
