@@ -43,3 +43,16 @@ void FallbackGraph::rewind() {
 bool FallbackGraph::atEnd() { return current_ && current_->atEnd(); }
 
 bool FallbackGraph::takeCompletion() { return current_ && current_->takeCompletion(); }
+
+void FallbackGraph::setVolume(int level) {
+  first_.setVolume(level);
+  second_.setVolume(level);
+}
+
+std::int64_t FallbackGraph::currentPosition() { return current_ ? current_->currentPosition() : 0; }
+
+std::int64_t FallbackGraph::length() { return current_ ? current_->length() : 0; }
+
+void FallbackGraph::seek(std::int64_t milliseconds) {
+  if (current_) current_->seek(milliseconds);
+}

@@ -18,6 +18,11 @@ class FallbackGraph : public MediaGraph {
   void rewind() override;
   bool atEnd() override;
   bool takeCompletion() override;
+  // Both engines keep the level, whichever renders the next track.
+  void setVolume(int level) override;
+  std::int64_t currentPosition() override;
+  std::int64_t length() override;
+  void seek(std::int64_t milliseconds) override;
 
  private:
   MediaGraph& first_;

@@ -28,4 +28,15 @@ class MediaGraph {
   virtual bool atEnd() = 0;
   // Drains events up to the first end of stream; true when one was taken.
   virtual bool takeCompletion() = 0;
+
+  // The player's own volume, 0 (silent) to 100 (full; VolumeGain): for the
+  // track that plays and every track rendered after. An engine that has no
+  // volume control plays at full level.
+  virtual void setVolume(int level) = 0;
+  // Milliseconds from the start of the loaded track; 0 when not known.
+  virtual std::int64_t currentPosition() = 0;
+  // The loaded track's length in milliseconds; 0 when not known.
+  virtual std::int64_t length() = 0;
+  // Puts the position there without changing the run state.
+  virtual void seek(std::int64_t milliseconds) = 0;
 };

@@ -10,6 +10,7 @@
 
 #include "audio/MediaFoundation_win32.h"
 #include "audio/SessionEvents_win32.h"
+#include "audio/VolumeGain.h"
 #include "platform/WidePath_win32.h"
 
 namespace {
@@ -17,6 +18,8 @@ namespace {
 // A close that is not reported within this time is given up: the session is
 // shut down all the same.
 constexpr DWORD closePatience = 3000;
+// Media Foundation counts time in 100-ns units.
+constexpr long long unitsPerMillisecond = 10000;
 
 bool isAudio(IMFStreamDescriptor* stream) {
   ComReference<IMFMediaTypeHandler> handler;
@@ -105,6 +108,8 @@ void MediaSessionGraph::closeTrack() {
   renderer_.reset();
   source_.reset();
   events_.reset();
+  duration_ = 0;
+  startAt_ = -1;
 }
 
 bool MediaSessionGraph::renderFile(const std::string& path) {
@@ -127,8 +132,12 @@ bool MediaSessionGraph::openTrack() {
                       connectFirstAudioStream(partial.get()) &&
                       SUCCEEDED(media_foundation::createTopoLoader(loader.put())) &&
                       SUCCEEDED(loader->Load(partial.get(), full.put(), nullptr)) && openSession(full.get());
-  if (!opened) closeTrack();
-  return opened;
+  if (!opened) {
+    closeTrack();
+    return false;
+  }
+  applyVolume();
+  return true;
 }
 
 // The source is found by the file's content, not only by its name.
@@ -155,6 +164,8 @@ bool MediaSessionGraph::connectFirstAudioStream(IMFTopology* topology) {
       FAILED(presentation->GetStreamDescriptorCount(&streams))) {
     return false;
   }
+  UINT64 duration = 0;
+  if (SUCCEEDED(presentation->GetUINT64(MF_PD_DURATION, &duration))) duration_ = static_cast<long long>(duration);
   bool connected = false;
   for (DWORD i = 0; i < streams; ++i) {
     BOOL selected = FALSE;
@@ -184,9 +195,13 @@ bool MediaSessionGraph::openSession(IMFTopology* topology) {
 void MediaSessionGraph::run() {
   if (lost_) announceEnd();
   if (!session_) return;
-  PROPVARIANT fromHere;
-  PropVariantInit(&fromHere);
-  session_->Start(&GUID_NULL, &fromHere);
+  PROPVARIANT from;
+  PropVariantInit(&from);
+  if (startAt_ >= 0) {
+    from.vt = VT_I8;
+    from.hVal.QuadPart = std::exchange(startAt_, -1);
+  }
+  session_->Start(&GUID_NULL, &from);
   running_ = true;
 }
 
@@ -226,6 +241,7 @@ bool MediaSessionGraph::takeCompletion() {
   if (!events_) return false;
   SessionEvents::Event event;
   while (events_->take(event)) {
+    if (event.type == MESessionStarted && SUCCEEDED(event.status)) applyVolume();
     if (endsStream(event.type, event.status)) {
       ended_ = true;
       closeTrack();
@@ -233,4 +249,52 @@ bool MediaSessionGraph::takeCompletion() {
     }
   }
   return false;
+}
+
+void MediaSessionGraph::setVolume(int level) {
+  volume_ = level;
+  applyVolume();
+}
+
+// The session's volume is its audio renderer's. The session knows the renderer
+// only once it has taken the topology, so until then the renderer is asked
+// itself; and the level is set again when the session has started, when the
+// renderer has its audio stream (Wine's sets no level before). A renderer
+// without the service plays at full level.
+void MediaSessionGraph::applyVolume() {
+  for (IUnknown* owner : {static_cast<IUnknown*>(session_.get()), static_cast<IUnknown*>(renderer_.get())}) {
+    ComReference<IMFGetService> services;
+    ComReference<IMFSimpleAudioVolume> volume;
+    if (owner && SUCCEEDED(owner->QueryInterface(IID_IMFGetService, services.putVoid())) &&
+        SUCCEEDED(services->GetService(MR_POLICY_VOLUME_SERVICE, IID_IMFSimpleAudioVolume, volume.putVoid()))) {
+      volume->SetMasterVolume(volume_gain::amplitude(volume_));
+      return;
+    }
+  }
+}
+
+// Where the presentation clock stands; a pause keeps it, the next start moves it.
+std::int64_t MediaSessionGraph::currentPosition() {
+  if (!session_ || ended_) return 0;
+  if (startAt_ >= 0) return startAt_ / unitsPerMillisecond;
+  ComReference<IMFClock> clock;
+  ComReference<IMFPresentationClock> presentationClock;
+  MFTIME time = 0;
+  if (FAILED(session_->GetClock(clock.put())) ||
+      FAILED(clock->QueryInterface(IID_IMFPresentationClock, presentationClock.putVoid())) ||
+      FAILED(presentationClock->GetTime(&time))) {
+    return 0;
+  }
+  return time / unitsPerMillisecond;
+}
+
+std::int64_t MediaSessionGraph::length() { return session_ ? duration_ / unitsPerMillisecond : 0; }
+
+// A track that has ended is built anew first, as for a rewind.
+void MediaSessionGraph::seek(std::int64_t milliseconds) {
+  if (!rendered_ || lost_ || milliseconds < 0 || milliseconds > MAXLONGLONG / unitsPerMillisecond) return;
+  if (ended_) rewind();
+  if (!session_) return;
+  startAt_ = milliseconds * unitsPerMillisecond;
+  if (running_) run();
 }

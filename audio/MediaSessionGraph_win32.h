@@ -29,6 +29,11 @@ class MediaSessionGraph : public MediaGraph {
   void rewind() override;
   bool atEnd() override;
   bool takeCompletion() override;
+  void setVolume(int level) override;
+  std::int64_t currentPosition() override;
+  std::int64_t length() override;
+  // A paused track waits there; a running one plays on from there.
+  void seek(std::int64_t milliseconds) override;
 
   // The end of the presentation, and the errors that end it early.
   static bool endsStream(unsigned long eventType, long status);
@@ -40,6 +45,7 @@ class MediaSessionGraph : public MediaGraph {
   bool connectFirstAudioStream(IMFTopology* topology);
   bool openSession(IMFTopology* topology);
   void closeTrack();
+  void applyVolume();
   // Makes the next takeCompletion report an end, and tells the window.
   void announceEnd();
 
@@ -56,5 +62,10 @@ class MediaSessionGraph : public MediaGraph {
   bool lost_ = false;
   bool running_ = false;
   bool ended_ = false;
+  int volume_ = 100;
+  // The track's length, and where the next run starts when not where the
+  // track was paused; in 100-ns units, startAt_ -1 for none.
+  long long duration_ = 0;
+  long long startAt_ = -1;
   bool endPending_ = false;
 };

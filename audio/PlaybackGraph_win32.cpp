@@ -5,7 +5,13 @@
 
 #include <string>
 
+#include "audio/VolumeGain.h"
 #include "platform/WidePath_win32.h"
+
+namespace {
+// DirectShow's default time format counts in 100-ns units.
+constexpr LONGLONG unitsPerMillisecond = 10000;
+}  // namespace
 
 // A stream that broke or was aborted has ended as surely as one that played out:
 // the player moves on instead of showing "playing" over silence.
@@ -34,6 +40,7 @@ void PlaybackGraph::create(const GraphNotifyTarget& target) {
     mediaEvent_->SetNotifyWindow(static_cast<OAHWND>(target.window), static_cast<long>(target.message), 0);
   }
   graphBuilder_->QueryInterface(IID_IMediaSeeking, mediaSeeking_.putVoid());
+  graphBuilder_->QueryInterface(IID_IBasicAudio, basicAudio_.putVoid());
 }
 
 // Rendered in full: every stream, or all but a picture. A partial graph (the
@@ -56,10 +63,12 @@ void PlaybackGraph::release() {
   }
   rendered_ = false;
   ended_ = false;
+  basicAudio_.reset();
   mediaSeeking_.reset();
   mediaControl_.reset();
   mediaEvent_.reset();
   graphBuilder_.reset();
+  stoppedAt_ = -1;
 }
 
 bool PlaybackGraph::renderFile(const std::string& path) {
@@ -70,6 +79,8 @@ bool PlaybackGraph::renderFile(const std::string& path) {
     return false;
   }
   hidePicture();
+  // The graph hands the volume to its audio renderer, which exists only now.
+  setVolume(volume_);
   rendered_ = true;
   return true;
 }
@@ -86,15 +97,21 @@ void PlaybackGraph::hidePicture() {
 }
 
 void PlaybackGraph::run() {
+  stoppedAt_ = -1;
   if (mediaControl_) mediaControl_->Run();
 }
 
 void PlaybackGraph::stop() {
+  LONGLONG position = 0;
+  if (mediaSeeking_ && stoppedAt_ < 0 && SUCCEEDED(mediaSeeking_->GetCurrentPosition(&position))) {
+    stoppedAt_ = position;
+  }
   if (mediaControl_) mediaControl_->Stop();
 }
 
 void PlaybackGraph::rewind() {
   if (!mediaSeeking_) return;
+  stoppedAt_ = -1;
   LONGLONG start = 0;
   if (SUCCEEDED(mediaSeeking_->SetPositions(&start, AM_SEEKING_AbsolutePositioning, nullptr,
                                             AM_SEEKING_NoPositioning))) {
@@ -121,6 +138,34 @@ bool PlaybackGraph::takeCompletion() {
     if (endsStream(eventCode)) return true;
   }
   return false;
+}
+
+// A graph whose renderer takes no volume (E_NOTIMPL) plays at full level.
+void PlaybackGraph::setVolume(int level) {
+  volume_ = level;
+  if (basicAudio_) basicAudio_->put_Volume(volume_gain::hundredthsOfDecibel(level));
+}
+
+std::int64_t PlaybackGraph::currentPosition() {
+  LONGLONG position = stoppedAt_;
+  if (position < 0 && (!mediaSeeking_ || FAILED(mediaSeeking_->GetCurrentPosition(&position)))) return 0;
+  return position / unitsPerMillisecond;
+}
+
+std::int64_t PlaybackGraph::length() {
+  LONGLONG duration = 0;
+  if (!mediaSeeking_ || FAILED(mediaSeeking_->GetDuration(&duration))) return 0;
+  return duration / unitsPerMillisecond;
+}
+
+void PlaybackGraph::seek(std::int64_t milliseconds) {
+  if (!mediaSeeking_ || milliseconds < 0 || milliseconds > MAXLONGLONG / unitsPerMillisecond) return;
+  stoppedAt_ = -1;
+  LONGLONG position = milliseconds * unitsPerMillisecond;
+  if (SUCCEEDED(mediaSeeking_->SetPositions(&position, AM_SEEKING_AbsolutePositioning, nullptr,
+                                            AM_SEEKING_NoPositioning))) {
+    ended_ = false;
+  }
 }
 
 bool PlaybackGraph::takeEvent(long* code) {

@@ -5,6 +5,7 @@
 #include "audio/ComReference_win32.h"
 #include "audio/MediaGraph.h"
 
+struct IBasicAudio;
 struct IGraphBuilder;
 struct IMediaControl;
 struct IMediaEventEx;
@@ -26,6 +27,10 @@ class PlaybackGraph : public MediaGraph {
   bool atEnd() override;
   // Takes events up to the first one that ends the stream (endsStream).
   bool takeCompletion() override;
+  void setVolume(int level) override;
+  std::int64_t currentPosition() override;
+  std::int64_t length() override;
+  void seek(std::int64_t milliseconds) override;
 
   // An end of stream, and the errors and aborts that end a stream early.
   static bool endsStream(long eventCode);
@@ -41,6 +46,11 @@ class PlaybackGraph : public MediaGraph {
   ComReference<IMediaControl> mediaControl_;
   ComReference<IMediaEventEx> mediaEvent_;
   ComReference<IMediaSeeking> mediaSeeking_;
+  ComReference<IBasicAudio> basicAudio_;
+  int volume_ = 100;
+  // Where a stop left the track, in 100-ns units, until the next run or seek;
+  // -1 for none. Windows' graph reports it itself, Wine's says 0 after a stop.
+  long long stoppedAt_ = -1;
   // A graph holds one file: a second one would play along with it.
   bool rendered_ = false;
   // A completion was taken and no rewind has been made since.

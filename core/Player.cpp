@@ -1,5 +1,6 @@
 #include "core/Player.h"
 
+#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -28,6 +29,7 @@ void Player::startUp(const std::string& settingsName, StartUpWindowSteps& window
   state_.playing = false;
   window.prepareWindow();
   graph_.create(notifyTarget_);
+  graph_.setVolume(state_.volume);
   setExcludedExtensions(state_, session.extList.empty() ? excluded_extensions::defaultText
                                                         : session.extList);
   buildGroupList(state_.curDir);
@@ -36,27 +38,38 @@ void Player::startUp(const std::string& settingsName, StartUpWindowSteps& window
   } else {
     selectGroup(std::string());
   }
-  if (!session.resumeTarget.empty()) resume(session.resumeTarget);
+  if (!session.resumeTarget.empty()) resume(session.resumeTarget, session.resumePosition);
   window.applyTopMost();
   settings.close();
 }
 
-void Player::resume(const std::string& target) {
+void Player::resume(const std::string& target, std::int64_t position) {
   if (state_.randomMode != 0) shuffleTracks();
   const TrackList& tracks = state_.trackList;
   for (std::size_t i = 0; i < tracks.size(); ++i) {
     if (tracks[i] == target) {
       state_.playQueue.assign(tracks.begin() + static_cast<std::ptrdiff_t>(i), tracks.end());
       advance(false, false);
+      // Another track (the saved one is gone), or a position the track no
+      // longer reaches, starts from the beginning.
+      const bool onTarget = !search_.active() && state_.trackLoaded && state_.lastFile == target;
+      if (onTarget && position > 0 && position < graph_.length()) graph_.seek(position);
       return;
     }
   }
 }
 
+std::int64_t Player::positionToKeep() {
+  if (!state_.trackLoaded || search_.active() || graph_.atEnd()) return 0;
+  const std::int64_t position = graph_.currentPosition();
+  return position > 0 && position < graph_.length() ? position : 0;
+}
+
 void Player::shutDown(const std::string& settingsName, const std::function<void()>& closeWindow) {
+  const std::int64_t position = positionToKeep();
   SettingsFile settings;
   settings.open(settingsName, true);
-  writeSettings(state_, settings);
+  writeSettings(state_, settings, position);
   if (closeWindow) closeWindow();
   settings.close();
 }
@@ -92,6 +105,13 @@ void Player::onPrev() { search_.perform([this] { transport_.previous(); }); }
 void Player::onGraphNotify() { transport_.graphNotify(); }
 
 void Player::stopPlayback() { playback_.stopPlayback(); }
+
+void Player::stepVolume(int notches) {
+  constexpr std::int32_t pointsPerNotch = 5;
+  const std::int64_t level = std::int64_t{state_.volume} + std::int64_t{notches} * pointsPerNotch;
+  state_.volume = static_cast<std::int32_t>(std::clamp<std::int64_t>(level, 0, 100));
+  graph_.setVolume(state_.volume);
+}
 
 // Options.
 

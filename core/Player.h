@@ -3,6 +3,7 @@
 // shut-down of a session. It shows its state only through PlayerDisplay and
 // plays only through MediaGraph.
 #include <chrono>
+#include <cstdint>
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -56,6 +57,10 @@ class Player {
   void onGraphNotify();
   void stopPlayback();
 
+  // The player's own volume, 5 points a wheel notch (up is louder), kept
+  // within 0..100; it applies at once, even during a search.
+  void stepVolume(int notches);
+
   // Options take effect at once; a search under way keeps the repeat and
   // random settings it began with.
   void onOrderRandom();
@@ -98,8 +103,11 @@ class Player {
   void continueAdvance();
 
  private:
-  // Queues the TrackList from the saved track on and loads it, stopped.
-  void resume(const std::string& target);
+  // Queues the TrackList from the saved track on and loads it, stopped, at
+  // the saved position when it is that track that loaded.
+  void resume(const std::string& target, std::int64_t position);
+  // Where in the loaded track the player leaves; 0 after its end or with none.
+  std::int64_t positionToKeep();
 
   PlayerState state_;
   MediaGraph& graph_;

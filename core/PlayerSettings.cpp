@@ -1,5 +1,8 @@
 #include "core/PlayerSettings.h"
 
+#include <limits>
+#include <optional>
+
 #include "settings/ExcludedExtensions.h"
 #include "settings/SettingsKeys.h"
 
@@ -22,6 +25,19 @@ const char* sortMethodText(std::int32_t method) {
   return "0";
 }
 
+// A whole number of decimal digits alone (no sign, no blanks) up to most.
+std::optional<std::int64_t> wholeNumber(const std::string& value, std::int64_t most) {
+  if (value.empty()) return std::nullopt;
+  std::int64_t number = 0;
+  for (char c : value) {
+    if (c < '0' || c > '9') return std::nullopt;
+    const int digit = c - '0';
+    if (number > (most - digit) / 10) return std::nullopt;
+    number = number * 10 + digit;
+  }
+  return number;
+}
+
 }  // namespace
 
 SavedSession readSettings(const SettingsFile& file, PlayerState& state) {
@@ -32,6 +48,7 @@ SavedSession readSettings(const SettingsFile& file, PlayerState& state) {
   state.sortMethod = sortMethodFrom(file.lookup(keys::sortMethod));
   state.transparent = isOne(file.lookup(keys::transparent));
   state.onePlay = isOne(file.lookup(keys::onePlay));
+  state.volume = static_cast<std::int32_t>(wholeNumber(file.lookup(keys::volume), 100).value_or(100));
   SavedSession session;
   session.extList = file.lookup(keys::extList);
   state.lastFile = file.lookup(keys::lastFile);
@@ -39,10 +56,12 @@ SavedSession readSettings(const SettingsFile& file, PlayerState& state) {
   state.curDir = file.lookup(keys::curDir);
   state.subDir = file.lookup(keys::subDir);
   session.savedGroup = state.subDir;
+  session.resumePosition =
+      wholeNumber(file.lookup(keys::lastPosition), std::numeric_limits<std::int64_t>::max()).value_or(0);
   return session;
 }
 
-void writeSettings(const PlayerState& state, SettingsFile& file) {
+void writeSettings(const PlayerState& state, SettingsFile& file, std::int64_t lastPosition) {
   file.write(keys::curDir, state.curDir);
   file.write(keys::subDir, state.subDir);
   file.write(keys::randomMode, flagText(state.randomMode == 1));
@@ -54,6 +73,9 @@ void writeSettings(const PlayerState& state, SettingsFile& file) {
   file.write(keys::topMode, flagText(state.topMost));
   file.write(keys::extList, joinExcludedExts(state));
   file.write(keys::lastFile, state.lastFile);
+  // An untouched player's file stays the eleven lines above.
+  if (state.volume != 100) file.write(keys::volume, std::to_string(state.volume));
+  if (lastPosition > 0) file.write(keys::lastPosition, std::to_string(lastPosition));
 }
 
 void setExcludedExtensions(PlayerState& state, const std::string& text) {

@@ -19,6 +19,7 @@ struct PlayerState {
   std::int32_t sortMethod = 0;  // 0 name order, 1 last-write time, 2 last-access time
   bool transparent = false;
   bool onePlay = false;
+  std::int32_t volume = 100;  // the player's own level: 0 silent .. 100 full
   std::string previousFile;
   std::string lastFile;
   std::string curDir;

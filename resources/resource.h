@@ -29,6 +29,7 @@
 #define IDS_DEFAULT_GROUP_ITEM 136
 #define IDS_DEFAULT_GROUP_NAME 137
 #define IDS_BROWSE_TITLE 138
+#define IDS_VOLUME_LABEL 139
 
 // Controls of the main window (the exit button is IDOK) and of the About box.
 #define IDC_PLAY 1001

@@ -14,6 +14,9 @@ constexpr const char* onePlay = "OnePlay";
 constexpr const char* topMode = "TopMode";
 constexpr const char* extList = "ExtList";
 constexpr const char* lastFile = "LastFile";
+// Written after the eleven keys above, and only when they differ from their defaults.
+constexpr const char* volume = "Volume";
+constexpr const char* lastPosition = "LastPosition";
 
 constexpr const char* fileName = "tovik.def";
 

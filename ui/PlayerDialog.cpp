@@ -18,11 +18,21 @@ namespace {
 // between two slices is answered at once.
 constexpr std::chrono::milliseconds advanceSlice{30};
 constexpr UINT_PTR searchTimer = 1;
+// The track label shows the volume level this long after the last notch.
+constexpr UINT_PTR volumeTimer = 2;
+constexpr UINT volumeShownFor = 1500;
 
 std::string loadString(UINT id) {
   char text[256];
   const int length = LoadStringA(Module::instance(), id, text, sizeof text);
   return std::string(text, length > 0 ? static_cast<std::size_t>(length) : 0);
+}
+
+// A control's text as the template gave it.
+std::string loadWindowText(HWND control) {
+  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(control)) + 1, '\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextA(control, &text[0], static_cast<int>(text.size()))));
+  return text;
 }
 
 HICON loadIcon(int widthMetric, int heightMetric) {
@@ -61,6 +71,11 @@ LRESULT PlayerDialog::onInitDialog(const WindowMessage&) {
 }
 
 LRESULT PlayerDialog::onTimer(const WindowMessage& m) {
+  if (m.wParam == volumeTimer) {
+    KillTimer(dialog, volumeTimer);
+    showTrackName();
+    return 0;
+  }
   if (m.wParam != searchTimer) return 0;
   // One slice per tick: the slice asks for the next one while the search goes on.
   KillTimer(dialog, searchTimer);
@@ -87,6 +102,7 @@ void PlayerDialog::prepareWindow() {
 
   pictures.loadBitmaps();
   bindLabel(trackLabel, IDC_TRACK_MENU, pictures.trackLabelBitmap);
+  trackName = loadWindowText(control(IDC_TRACK_MENU));
   bindLabel(groupLabel, IDC_GROUP_MENU, pictures.groupLabelBitmap);
 
   layered.load();
@@ -214,7 +230,32 @@ void PlayerDialog::setPlayButtonFace(PlayButtonFace face) {
 
 void PlayerDialog::setPlayButtonEnabled(bool enabled) { EnableWindow(control(IDC_PLAY), enabled); }
 
-void PlayerDialog::setTrackLabelText(const std::string& text) { trackLabel.setText(text); }
+void PlayerDialog::setTrackLabelText(const std::string& text) {
+  trackName = text;
+  if (!showingVolume) showTrackName();
+}
+
+LRESULT PlayerDialog::onMouseWheel(const WindowMessage& m) {
+  if (!player) return 0;
+  wheelDelta += GET_WHEEL_DELTA_WPARAM(m.wParam);
+  const int notches = wheelDelta / WHEEL_DELTA;
+  wheelDelta %= WHEEL_DELTA;
+  if (notches == 0) return 0;
+  player->stepVolume(notches);
+  showVolume();
+  return 0;
+}
+
+void PlayerDialog::showVolume() {
+  showingVolume = true;
+  trackLabel.setText(loadString(IDS_VOLUME_LABEL) + " " + std::to_string(player->state().volume));
+  SetTimer(dialog, volumeTimer, volumeShownFor, nullptr);
+}
+
+void PlayerDialog::showTrackName() {
+  showingVolume = false;
+  trackLabel.setText(trackName);
+}
 
 void PlayerDialog::setGroupLabelText(const std::string& text) { groupLabel.setText(text); }
 

@@ -64,6 +64,7 @@ class PlayerDialog final : public PlayerDisplay, public StartUpWindowSteps, publ
         Map::message(WM_ENDSESSION, &PlayerDialog::onEndSession),
         Map::message(WM_HOTKEY, &PlayerDialog::onHotKey),
         Map::message(WM_TIMER, &PlayerDialog::onTimer),
+        Map::message(WM_MOUSEWHEEL, &PlayerDialog::onMouseWheel),
         Map::anyMessage(&PlayerDialog::onAppCommand),
         Map::anyMessage(&PlayerDialog::onScreensChanged),
     };
@@ -120,6 +121,12 @@ class PlayerDialog final : public PlayerDisplay, public StartUpWindowSteps, publ
   // at a time: timers come after input and painting, and every modal loop
   // (menus, the About box, the folder chooser, a window drag) dispatches them.
   LRESULT onTimer(const WindowMessage& m);
+  // The wheel over any part of the bar (the controls pass it on to the
+  // window) sets the player's own volume; the track label shows the level
+  // for a moment.
+  LRESULT onMouseWheel(const WindowMessage& m);
+  void showVolume();
+  void showTrackName();
 
   // Menus, dropped files, the folder chooser and the About box.
   void onAbout(const WindowMessage& m);
@@ -158,4 +165,10 @@ class PlayerDialog final : public PlayerDisplay, public StartUpWindowSteps, publ
   LabelButton trackLabel;
   LabelButton groupLabel;
   MediaKeys mediaKeys;
+  // What is left of a notch of a high-resolution wheel.
+  int wheelDelta = 0;
+  // The track label shows the volume level until the volume timer goes off,
+  // and then trackName: the template's text, or the name given since.
+  bool showingVolume = false;
+  std::string trackName;
 };

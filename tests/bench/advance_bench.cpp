@@ -20,6 +20,10 @@ class RefusingGraph : public MediaGraph {
   void rewind() override {}
   bool atEnd() override { return false; }
   bool takeCompletion() override { return false; }
+  void setVolume(int) override {}
+  std::int64_t currentPosition() override { return 0; }
+  std::int64_t length() override { return 0; }
+  void seek(std::int64_t) override {}
   long created = 0;
 };
 

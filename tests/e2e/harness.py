@@ -346,6 +346,17 @@ def captured_tones(frequencies, rate=12000, block_seconds=0.02, shortest_seconds
     return heard
 
 
+def tone_levels(frequencies, rate=12000, block_seconds=0.02):
+    """Each pitch's level in dB (RMS, full scale 1): the median of its 20 ms blocks, silent ones left out."""
+    samples, size, levels = _captured_samples(), int(rate * block_seconds), {}
+    for start in range(0, len(samples) - size + 1, size):
+        block = samples[start:start + size]
+        rms = math.sqrt(sum(sample * sample for sample in block) / size)
+        if rms >= 0.002:
+            levels.setdefault(max(frequencies, key=lambda f: _goertzel_power(block, f, rate)), []).append(rms)
+    return {pitch: 20 * math.log10(sorted(found)[len(found) // 2]) for pitch, found in levels.items()}
+
+
 def wait_for_tones(frequencies, expected, timeout, shortest_seconds=0.06):
     """Waits until the capture holds exactly the expected order; returns what was heard."""
     heard = []

@@ -19,6 +19,10 @@ class FakeGraph : public MediaGraph {
   void rewind() override;
   bool atEnd() override;
   bool takeCompletion() override;
+  void setVolume(int) override {}
+  std::int64_t currentPosition() override { return 0; }
+  std::int64_t length() override { return 0; }
+  void seek(std::int64_t) override {}
 
   // Script.
   void makeRenderable(const std::string& path) { renderable_.insert(path); }

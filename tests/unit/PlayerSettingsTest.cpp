@@ -175,3 +175,27 @@ TEST(PlayerSettings, GarbageAndHugeFilesStillSaveElevenCanonicalLines) {
 }
 
 }  // namespace
+
+TEST(PlayerSettings, VolumeAndLastPositionFollowTheElevenKeysOnlyWhenNotDefault) {
+  const struct { std::string lines; std::int32_t volume; std::int64_t position; std::string tail; } rows[] = {
+      {"", 100, 0, ""}, {"Volume=0\nLastPosition=0\n", 0, 0, "Volume=0\n"},
+      {"Volume=80\nLastPosition=2500\n", 80, 2500, "Volume=80\nLastPosition=2500\n"},
+      {"Volume=101\nLastPosition=-1\n", 100, 0, ""},  {"Volume= 80\nLastPosition=99999999999999999999\n", 100, 0, ""},
+      {"Volume=8O\nLastPosition=2.5\n", 100, 0, ""},
+  };
+  for (const auto& row : rows) {
+    TestFolder folder;
+    PlayerState state;
+    SettingsFile in;
+    in.open(folder.file("tovik.def", row.lines), false);
+    const SavedSession session = readSettings(in, state);
+    EXPECT_EQ(state.volume, row.volume) << row.lines;
+    EXPECT_EQ(session.resumePosition, row.position) << row.lines;
+    setExcludedExtensions(state, "exe,def,txt,m3u,dll");
+    SettingsFile out;
+    out.open(folder.join("saved.def"), true);
+    writeSettings(state, out, session.resumePosition);
+    out.close();
+    EXPECT_EQ(test_files::read(folder.join("saved.def")), defaultFile + row.tail) << row.lines;
+  }
+}
