@@ -60,6 +60,10 @@ gtest_tier() {
 readonly_folder=$("$root/tools/readonly-folder.sh" "$build")
 trap 'chattr -i "$readonly_folder" 2>/dev/null' EXIT
 
+# The second e2e worker's Wine prefix is made while the first tiers run.
+( . "$root/tools/wine-env.sh" "$build" 1 ) >/dev/null 2>&1 </dev/null &
+second_prefix=$!
+
 echo "== unit-native"
 export VEXMOOR_READONLY_FOLDER="$readonly_folder"
 gtest_tier unit-native "$build/native/tests/unit/vexmoor_unit_tests"
@@ -87,6 +91,7 @@ else
   fi
   if [ -x "$root/tests/e2e/run.sh" ]; then
     echo "== e2e"
+    wait "$second_prefix"
     # Output goes to a file: Wine's helper processes outlive the run and would hold a pipe open.
     "$root/tests/e2e/run.sh" "$build" >"$logs/e2e.log" 2>&1
     e2e_out=$(tail -1 "$logs/e2e.log" | tr -d '\r')
@@ -98,8 +103,11 @@ else
     record e2e "$passed" "$failed" $e2e_flaky
   fi
 fi
-wineserver -k >/dev/null 2>&1 || true
-wineserver -w >/dev/null 2>&1 || true
+wait "$second_prefix"
+for prefix in "$build/wineprefix" "$build/wineprefix-1"; do
+  WINEPREFIX="$prefix" wineserver -k >/dev/null 2>&1 || true
+  WINEPREFIX="$prefix" wineserver -w >/dev/null 2>&1 || true
+done
 
 # A newcomer's first command: make run without a display, from a stopped Wine
 # server, leaves a screenshot of the bar with its margin.
