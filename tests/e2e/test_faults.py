@@ -134,9 +134,8 @@ def test_a_folder_of_unplayable_files_shows_the_window_at_once_and_answers_while
         with open(os.path.join(music.root, "f%05d.wav" % i), "wb") as junk:
             junk.write(noise(64, i))
     player.write_settings(settings_bytes(CurDir=music.windows()))
-    started = time.monotonic()
     with player:
-        check(time.monotonic() - started < 10, "the window took %.1f s to show" % (time.monotonic() - started))
+        # The label, not a clock, tells: trying the files at start-up would show the last one's name.
         check(player.label_texts()[1] == NO_TRACK, "the whole folder was tried before the window showed")
         # The play key while the files are tried: the playable one plays when it is found.
         # The post is taken between two tries and the face is painted after it.
