@@ -9,7 +9,7 @@ logs="$build/logs"
 mkdir -p "$logs"
 status=0
 
-for bench in "$build"/plain/tests/bench/*_bench; do
+for bench in "$build"/plain/bench/*_bench; do
   [ -x "$bench" ] || continue
   [ "$(basename "$bench")" = library_bench ] && continue
   echo "== $(basename "$bench")"
@@ -18,7 +18,7 @@ done
 
 echo "== library_bench (fastest of 5 repetitions)"
 json="$logs/library_bench.json"
-if "$build/plain/tests/bench/library_bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
+if "$build/plain/bench/library_bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
      --benchmark_out="$json" --benchmark_out_format=json >"$logs/library_bench.txt" 2>&1; then
   python3 - "$json" <<'PY'
 import json, sys
@@ -48,7 +48,7 @@ else
 fi
 
 echo "== scan_timing under Wine (fastest of 5 rounds)"
-timing="$build/win/tests/bench/win/scan_timing.exe"
+timing="$build/win/bench/win/scan_timing.exe"
 if [ -f "$timing" ]; then
   . "$root/tools/wine-env.sh" "$build"
   folder=$(mktemp -d "$build/wine-scan.XXXXXX")
@@ -71,7 +71,7 @@ else
 fi
 
 echo "== graph timings under Wine (completion to next track, advance over unplayable entries)"
-graph_bench="$build/win/tests/win/vexmoor_graph_bench.exe"
+graph_bench="$build/win/bench/win/vexmoor_graph_bench.exe"
 if [ -f "$graph_bench" ]; then
   . "$root/tools/wine-env.sh" "$build"
   wine "$graph_bench" 60 1000 >"$logs/graph_bench.txt" 2>&1 </dev/null
@@ -81,7 +81,7 @@ else
 fi
 
 echo "== Media Foundation timings under Wine (completion to next track, advance with two engines)"
-session_bench="$build/win/tests/win/vexmoor_session_bench.exe"
+session_bench="$build/win/bench/win/vexmoor_session_bench.exe"
 if [ -f "$session_bench" ]; then
   . "$root/tools/wine-env.sh" "$build"
   "$root/tools/make-test-media.sh" "$build/media"

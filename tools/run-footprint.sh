@@ -14,7 +14,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 work="$build/footprint"
 rm -rf "$work"; mkdir -p "$work/music"
 exe="$build/win/vexmoor.exe"
-tools="$build/win/tests/bench/win"
+tools="$build/win/bench/win"
 winpath() { echo "Z:${1//\//\\}"; }
 
 # On a private display, with one hidden window kept open throughout: Wine's

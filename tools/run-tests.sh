@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Runs every test tier and ends with one summary line per tier:
 #   <tier>: N passed, M failed
+# then "flaky: K (names)" for the tests that passed only on their retry (not
+# counted as passed), and the seconds each tier took.
 # Exits non-zero when a tier fails or runs no test.
 set -u
 build=$(cd "${1:-build}" && pwd)
@@ -8,44 +10,59 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 logs="$build/logs"
 mkdir -p "$logs"
 summaries=()
+flaky=()
+timings=()
 status=0
+tier_started=$SECONDS
 
-record() {  # tier passed failed
-  summaries+=("$1: $2 passed, $3 failed")
-  if [ "$3" != 0 ] || [ "$2" = 0 ]; then status=1; fi
+record() {  # tier passed failed [flaky names...]
+  local tier=$1 passed=$2 failed=$3
+  shift 3
+  summaries+=("$tier: $passed passed, $failed failed")
+  flaky+=("$@")
+  timings+=("$tier $((SECONDS - tier_started))s")
+  tier_started=$SECONDS
+  if [ "$failed" != 0 ] || [ $((passed + $#)) = 0 ]; then status=1; fi
 }
 
 # Runs a GoogleTest program and records its counts; a crash counts as a failure.
-# In the win tier a test that fails runs once more before it counts: Wine's
-# media threads and a busy machine make the platform's timings and footprints
-# vary now and then. The first failure stays in the log, announced as RETRY.
+# In the win tier a test that fails runs once more: Wine's media threads and a
+# busy machine make the platform's timings and footprints vary now and then. A
+# test that passes only then is flaky, not passed. A run that crashed (no
+# closing line of GoogleTest) is not retried. The first failure stays in the
+# log, announced as RETRY.
 gtest_tier() {
   local tier=$1; shift
   local log="$logs/$tier.log"
   "$@" --gtest_brief=1 >"$log" 2>&1
   local rc=$?
   tr -d '\r' <"$log" >"$log.txt"
-  local passed failed failures
+  local passed failed failures finished retried=()
   passed=$(sed -n 's/^\[  PASSED  \] \([0-9]*\) tests\{0,1\}\..*/\1/p' "$log.txt" | tail -1)
   failures=$(sed -n 's/^\[  FAILED  \] \([A-Za-z0-9_/]*\.[A-Za-z0-9_/]*\) (.*/\1/p' "$log.txt")
+  finished=$(grep -c '^\[==========\] [0-9]* tests\{0,1\} from .* ran\.' "$log.txt")
   failed=$(printf '%s' "$failures" | grep -c .)
   passed=${passed:-0}; failed=${failed:-0}
-  if [ "$tier" = win ] && [ "$rc" != 0 ] && [ "$failed" != 0 ] && [ "$failed" -le 3 ]; then
+  if [ "$tier" = win ] && [ "$rc" != 0 ] && [ "$finished" != 0 ] && [ "$failed" != 0 ] && [ "$failed" -le 3 ]; then
     echo "RETRY $tier: $(echo $failures)"
     grep -B8 '^\[  FAILED  \] [A-Za-z0-9_/]*\.[A-Za-z0-9_/]* (' "$log.txt" | tail -30
     "$@" --gtest_brief=1 --gtest_filter="$(echo $failures | tr ' ' ':')" >"$log.retry" 2>&1
     rc=$?
     tr -d '\r' <"$log.retry" >>"$log.txt"
-    if [ "$rc" = 0 ]; then passed=$((passed + failed)); failed=0; fi
+    if [ "$rc" = 0 ]; then retried=($failures); failed=0; fi
   fi
   if [ "$rc" != 0 ] && [ "$failed" = 0 ]; then failed=1; fi
   if [ "$failed" != 0 ]; then echo "--- $tier failed (exit $rc), last lines of $log:"; tail -40 "$log.txt"; fi
-  record "$tier" "$passed" "$failed"
+  record "$tier" "$passed" "$failed" "${retried[@]}"
 }
 
 # A folder in which nothing can be created or changed, even by root.
 readonly_folder=$("$root/tools/readonly-folder.sh" "$build")
 trap 'chattr -i "$readonly_folder" 2>/dev/null' EXIT
+
+# The second e2e worker's Wine prefix is made while the first tiers run.
+( . "$root/tools/wine-env.sh" "$build" 1 ) >/dev/null 2>&1 </dev/null &
+second_prefix=$!
 
 echo "== unit-native"
 export VEXMOOR_READONLY_FOLDER="$readonly_folder"
@@ -74,18 +91,23 @@ else
   fi
   if [ -x "$root/tests/e2e/run.sh" ]; then
     echo "== e2e"
+    wait "$second_prefix"
     # Output goes to a file: Wine's helper processes outlive the run and would hold a pipe open.
     "$root/tests/e2e/run.sh" "$build" >"$logs/e2e.log" 2>&1
     e2e_out=$(tail -1 "$logs/e2e.log" | tr -d '\r')
     passed=$(echo "$e2e_out" | sed -n 's/^e2e: \([0-9]*\) passed, \([0-9]*\) failed$/\1/p')
     failed=$(echo "$e2e_out" | sed -n 's/^e2e: \([0-9]*\) passed, \([0-9]*\) failed$/\2/p')
+    e2e_flaky=$(tr -d '\r' <"$logs/e2e.log" | sed -n 's/^flaky: [0-9]*//p' | tail -1)
     [ -n "$passed" ] || { tail -40 "$logs/e2e.log"; passed=0; failed=1; }
     [ "$failed" = 0 ] || grep -E '^(FAIL|  )' "$logs/e2e.log" | tail -40
-    record e2e "$passed" "$failed"
+    record e2e "$passed" "$failed" $e2e_flaky
   fi
 fi
-wineserver -k >/dev/null 2>&1 || true
-wineserver -w >/dev/null 2>&1 || true
+wait "$second_prefix"
+for prefix in "$build/wineprefix" "$build/wineprefix-1"; do
+  WINEPREFIX="$prefix" wineserver -k >/dev/null 2>&1 || true
+  WINEPREFIX="$prefix" wineserver -w >/dev/null 2>&1 || true
+done
 
 # A newcomer's first command: make run without a display, from a stopped Wine
 # server, leaves a screenshot of the bar with its margin.
@@ -111,4 +133,6 @@ record fuzz "$passed" "$failed"
 
 echo
 for line in "${summaries[@]}"; do echo "$line"; done
+echo "flaky: ${#flaky[@]}${flaky:+ (${flaky[*]})}"
+(IFS=,; echo "time: ${timings[*]}" | sed 's/,/, /g')
 exit $status

@@ -1,9 +1,13 @@
 # Sourced by the tier runners: a private Wine prefix, code page 932 and an audio
 # device that writes everything played to raw files under $VEXMOOR_CAPTURE_DIR.
-# Usage: . tools/wine-env.sh BUILD_DIR
+# Usage: . tools/wine-env.sh BUILD_DIR [SLOT]
+# A SLOT other than 0 gives a second prefix and home beside the first, for a
+# test worker that runs at the same time as another.
 wine_build_dir=$(cd "${1:?build dir}" && pwd)
-export WINEPREFIX="$wine_build_dir/wineprefix"
-export HOME="$wine_build_dir/winehome"
+wine_slot=${2:-0}
+wine_suffix=$([ "$wine_slot" = 0 ] || echo "-$wine_slot")
+export WINEPREFIX="$wine_build_dir/wineprefix$wine_suffix"
+export HOME="$wine_build_dir/winehome$wine_suffix"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export LANG=ja_JP.UTF-8

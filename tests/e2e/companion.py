@@ -185,7 +185,9 @@ def xdnd_drop(x, y, paths):
     """Drops the files onto the window at the screen point, from an X client."""
     if not os.path.exists(XDND_DROP) or os.path.getmtime(XDND_DROP) < os.path.getmtime(XDND_SOURCE):
         os.makedirs(os.path.dirname(XDND_DROP), exist_ok=True)
-        subprocess.run(["cc", "-std=c11", "-D_DEFAULT_SOURCE", "-O1", "-o", XDND_DROP, XDND_SOURCE, "-lX11"],
-                       check=True)
+        # Built under a name of its own and then renamed: another test worker may be building it too.
+        built = "%s.%d" % (XDND_DROP, os.getpid())
+        subprocess.run(["cc", "-std=c11", "-D_DEFAULT_SOURCE", "-O1", "-o", built, XDND_SOURCE, "-lX11"], check=True)
+        os.replace(built, XDND_DROP)
     result = subprocess.run([XDND_DROP, str(x), str(y)] + list(paths), capture_output=True, timeout=30)
     check(result.returncode == 0, "the drop failed (%d): %s" % (result.returncode, result.stderr.decode()))

@@ -10,6 +10,7 @@ that says why. run_tests.py finds and runs them.
 import array
 import math
 import os
+import random
 import re
 import struct
 import subprocess
@@ -61,6 +62,12 @@ SETTINGS_DEFAULTS = {"RandomMode": "0", "RepeartMode": "0", "SortReverse": "0", 
                      "Transparent": "0", "OnePlay": "0", "TopMode": "1", "ExtList": "exe,def,txt,m3u,dll"}
 
 
+def soak_only(test):
+    """Marks a test that runs in make soak only (VEXMOOR_SOAK=1): a shorter one in make test covers its fault."""
+    test.soak_only = True
+    return test
+
+
 def check(condition, message):
     if not condition:
         raise AssertionError(message)
@@ -107,6 +114,11 @@ def write_tone(path, parts, rate=44100):
         out.setframerate(rate)
         out.writeframes(frames.tobytes())
     return path
+
+
+def noise(size, seed):
+    """Bytes that no engine plays, the same in every run."""
+    return random.Random(seed).randbytes(size)
 
 
 class Music:

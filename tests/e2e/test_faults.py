@@ -3,7 +3,9 @@ holds, a folder that cannot be written, files and folders that go away or
 change under it, files that do not play, and drops of a thousand items. The
 player keeps running, keeps answering and loses nothing.
 
-VEXMOOR_SOAK=1 runs the folder of unplayable files at its full 10,000."""
+The folder of unplayable files holds 40 in make test, enough that trying
+them all before the window shows would show; VEXMOOR_SOAK=1 (make soak) runs
+it at its full 10,000."""
 import os
 import shutil
 import subprocess
@@ -11,13 +13,13 @@ import tempfile
 import time
 
 from companion import xdnd_drop
-from harness import (ID, SCRATCH, FileLock, Music, Player, captured_tones, check, exit_by_button, settings_bytes,
+from harness import (ID, SCRATCH, FileLock, Music, Player, captured_tones, check, exit_by_button, noise, settings_bytes,
                      wait_for_tones, wait_until, write_tone)
 
 A, B, C, D = 440, 550, 660, 770
 PITCHES = [A, B, C, D]
 NO_TRACK = "サウンドファイル"
-UNPLAYABLE_FILES = 10000 if os.environ.get("VEXMOOR_SOAK") else 200
+UNPLAYABLE_FILES = 10000 if os.environ.get("VEXMOOR_SOAK") else 40
 
 
 def leftovers(folder):
@@ -105,7 +107,7 @@ def test_a_corrupt_file_is_skipped_and_one_cut_short_gives_way_to_the_next_where
     player = Player()
     # Random bytes without a single 0xFF hold no frame to decode; with frame
     # sync words in them the platform renders them as noise, which plays and ends.
-    corrupt = os.urandom(20000).replace(b"\xff", b"\x00")
+    corrupt = noise(20000, "corrupt").replace(b"\xff", b"\x00")
     music = Music(player.folder, {"1.mp3": corrupt, "3.wav": C}, seconds=1.0)
     cut_short = os.path.join(music.root, "2.mp3")
     write_mp3(cut_short, A, 30)
@@ -130,11 +132,10 @@ def test_a_folder_of_unplayable_files_shows_the_window_at_once_and_answers_while
     music = Music(player.folder, {"zz.wav": A}, seconds=0.5)
     for i in range(UNPLAYABLE_FILES):
         with open(os.path.join(music.root, "f%05d.wav" % i), "wb") as junk:
-            junk.write(os.urandom(64))
+            junk.write(noise(64, i))
     player.write_settings(settings_bytes(CurDir=music.windows()))
-    started = time.monotonic()
     with player:
-        check(time.monotonic() - started < 10, "the window took %.1f s to show" % (time.monotonic() - started))
+        # The label, not a clock, tells: trying the files at start-up would show the last one's name.
         check(player.label_texts()[1] == NO_TRACK, "the whole folder was tried before the window showed")
         # The play key while the files are tried: the playable one plays when it is found.
         # The post is taken between two tries and the face is painted after it.

@@ -9,6 +9,7 @@ from harness import (ID, Music, Player, capture_clear, captured_tones, check, cl
                      park_pointer, settings_bytes, wait_for_tones, wait_until, xdotool)
 
 WM_CONTEXTMENU = 0x007B
+SCREEN = (1024, 768)  # tools/with-display.sh
 
 # Keys that show each level of the main menu: the menu itself, "フォルダ設定",
 # then "プレイリストの順序" and its "除外拡張子".
@@ -157,13 +158,20 @@ def test_choosing_main_menu_items_changes_the_state_the_saved_settings_and_what_
         check(saved.get(key) == value, "saved %s=%r, expected %r (%r)" % (key, saved.get(key), value, saved))
 
 
+def on_screen(x, y, width, height):
+    """Where a menu asked for at (x, y) opens: one that would cross the
+    screen's right or bottom edge is moved back to end at it."""
+    return min(x, SCREEN[0] - width), min(y, SCREEN[1] - height)
+
+
 def open_label_menu(player, control_id):
     label = player.state().rect(control_id)
     click_at(*label.centre())
     popups = wait_popups(1)
     check(popups, "the menu of label %d did not open" % control_id)
-    check(popups[0][:2] == (label.x, label.y),
-          "the menu opened at %r, expected the label's corner %r" % (popups[0][:2], (label.x, label.y)))
+    expected = on_screen(label.x, label.y, *popups[0][2:])
+    check(popups[0][:2] == expected, "the menu opened at %r, expected the label's corner %r moved onto the screen %r"
+          % (popups[0][:2], (label.x, label.y), expected))
     # The menu opens under the pointer, which lights the item there; the pointer
     # on the menu's border, between no items, puts that out, and stays over the
     # menu so that the keys reach it (leaving the menu keeps the lit item lit).

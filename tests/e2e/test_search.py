@@ -5,7 +5,7 @@ import os
 import time
 
 from companion import listing, open_about, wait_no_dialog, wait_popups
-from harness import (ID, Music, Player, captured_tones, check, click_at, exit_by_button, move_pointer,
+from harness import (ID, Music, Player, captured_tones, check, click_at, exit_by_button, move_pointer, noise,
                      park_pointer, settings_bytes, wait_for_tones, wait_until, xdotool)
 
 A, C, E = 440, 660, 880
@@ -18,7 +18,7 @@ def player_with(tones, junk_runs):
     """A player of the tones and, for each prefix, twenty unplayable files ("2junk00.wav"...)."""
     player = Player()
     layout = dict(tones)
-    layout.update({"%sjunk%02d.wav" % (run, i): os.urandom(64) for run in junk_runs for i in range(20)})
+    layout.update({"%sjunk%02d.wav" % (run, i): noise(64, run + str(i)) for run in junk_runs for i in range(20)})
     player.write_settings(settings_bytes(CurDir=Music(player.folder, layout, seconds=1.0).windows()))
     return player
 

@@ -28,6 +28,7 @@ TEST(AnsiText, TrailBytesOfDoubleByteCharactersAreNeverSeparators) {
   EXPECT_EQ(ansi::findFirst(so + hyo, '\\'), ansi::npos);
   EXPECT_EQ(ansi::findLast(so + hyo, '\\'), ansi::npos);
   EXPECT_EQ(ansi::findLast("a.b.MP3", '.'), 3u);
+  EXPECT_EQ(ansi::findLast("a", '\0'), ansi::npos);  // the string's terminator is none of its characters
 }
 
 TEST(AnsiText, AStrayLeadByteDoesNotSwallowALineEnd) {

@@ -82,6 +82,8 @@ TEST(FolderEnumerator, NoEntryIsCurrentAfterTheEndOrAClose) {
   // Opening again starts afresh.
   ASSERT_TRUE(entries.open(folder.join("only.*")));
   EXPECT_EQ(entries.fileName(), "only.mp3");
+  ASSERT_TRUE(entries.open(folder.join("only.?p3")));
+  EXPECT_EQ(entries.fileName(), "only.mp3");
 }
 
 TEST(FolderEnumerator, OpenFailsForMissingFoldersLongPatternsAndNoMatch) {

@@ -52,6 +52,9 @@ TEST(PlayerPlayback, FailedLoadDisablesPlayKeepsLabelAndEndsTheEarlierTrack) {
   // The earlier track's graph is gone; an empty one waits for the next load.
   EXPECT_EQ(h.graph.rendered(), "");
   EXPECT_TRUE(h.graph.exists());
+  // The next track that loads enables play again.
+  h.player.playDropped({"C:\\a.mp3"});
+  EXPECT_TRUE(h.display.enabled());
 }
 
 TEST(PlayerPlayback, PlayStopActAsPauseAndRewindOnlyAtTheEnd) {

@@ -74,6 +74,13 @@ TEST(PlaylistReader, DecodesByMarkExtensionOrWellFormedUtf8) {
       {mark, false, Encoding::utf8, {}},
       // An m3u8 is UTF-8 whatever its bytes; lines that are not are left out.
       {"a.wav\r\n\x83\x5C.wav\r\nnaïve café.wav", true, Encoding::utf8, {"a.wav", "naïve café.wav"}},
+      // Overlong forms, the surrogates D800 and DFFF, values above U+10FFFF and a
+      // cut sequence are not UTF-8; the values next to each of them are.
+      {"\xC0\xAF\n\xE0\x80\xAF\n\xF0\x80\x80\xAF\n\xED\xA0\x80\n\xED\xBF\xBF\n\xF4\x90\x80\x80\n\xF5\x80\x80\x80\n"
+       "\xE3\x82\n\xC1\xBF\n\xC2\x80\n\xE0\xA0\x80\n\xF0\x90\x80\x80\n\xED\x9F\xBF\n\xEE\x80\x80\n\xF4\x8F\xBF\xBF",
+       true,
+       Encoding::utf8,
+       {"\xC2\x80", "\xE0\xA0\x80", "\xF0\x90\x80\x80", "\xED\x9F\xBF", "\xEE\x80\x80", "\xF4\x8F\xBF\xBF"}},
       {"a.wav\r\n", true, Encoding::legacy, {"a.wav"}},
       {"", true, Encoding::utf8, {}},
   };

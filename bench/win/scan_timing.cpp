@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/bench/BenchData.h"
+#include "bench/BenchData.h"
 #include "library/TrackScanner.h"
 
 namespace {

@@ -1,0 +1,250 @@
+#!/usr/bin/env python3
+"""Plants one small fault at a time in the portable code (core/, library/,
+settings/ and the portable files of platform/) and runs the native unit tests
+against it: a comparison flipped, && and || swapped, a condition negated, a
+constant off by one, a returned true or false swapped, a statement removed.
+
+The faults are a fixed sample (seed below) of every such change in whatever
+files exist; one that does not compile is passed over for the next. Each is
+built in a copy of the sources without sanitizers (only the changed object is
+compiled again), two at a time, and caught when the tests fail, crash or run
+past the time limit; the tests that take over a second run last, only when the
+others pass. Prints each fault that no test caught, then
+"mutants: K of N caught"; BUILD/mutants/progress.txt has every verdict.
+
+Usage: tools/run-mutants.py [BUILD]   (work folder: BUILD/mutants)
+"""
+import os
+import random
+import re
+import shutil
+import subprocess
+import sys
+import threading
+import time
+
+SEED = 20261208
+COUNT = 100
+WORKERS = 2
+FOLDERS = ("core", "library", "settings", "platform")
+COPIED = ("CMakeLists.txt", "cmake", "core", "audio", "library", "settings", "platform", "tests")
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+FLIPS = {"==": "!=", "!=": "==", "<": "<=", "<=": "<", ">": ">=", ">=": ">", "&&": "||", "||": "&&"}
+NOT_STATEMENTS = {"return", "break", "continue", "if", "else", "for", "while", "do", "switch", "case", "default",
+                  "const", "constexpr", "static", "auto", "unsigned", "signed", "int", "long", "short", "bool", "char",
+                  "double", "float", "void", "using", "namespace", "typedef", "struct", "class", "enum", "template",
+                  "throw", "goto", "public", "private", "protected"}
+
+
+def code_only(lines):
+    """Each line with its comments and the insides of its string and character
+    literals blanked out, so that no change is planted there."""
+    masked, in_comment = [], False
+    for line in lines:
+        out, i = [], 0
+        while i < len(line):
+            if in_comment:
+                end = line.find("*/", i)
+                if end < 0:
+                    out.append(" " * (len(line) - i))
+                    break
+                out.append(" " * (end + 2 - i))
+                i, in_comment = end + 2, False
+            elif line.startswith("//", i):
+                out.append(" " * (len(line) - i))
+                break
+            elif line.startswith("/*", i):
+                in_comment = True
+            elif line[i] in "\"'":
+                quote, j = line[i], i + 1
+                while j < len(line) and line[j] != quote:
+                    j += 2 if line[j] == "\\" else 1
+                out.append(quote + " " * (min(j, len(line)) - i - 1) + (quote if j < len(line) else ""))
+                i = j + 1
+            else:
+                out.append(line[i])
+                i += 1
+        masked.append("".join(out)[:len(line)])
+    return masked
+
+
+def closing_paren(code, start):
+    depth = 0
+    for i in range(start, len(code)):
+        depth += {"(": 1, ")": -1}.get(code[i], 0)
+        if depth == 0:
+            return i
+    return -1
+
+
+def mutants_of(path, text):
+    """Every change of the file as (path, line number, start, end, replacement, description)."""
+    lines = text.split("\n")
+    found = []
+    for number, (line, code) in enumerate(zip(lines, code_only(lines)), 1):
+        if code.lstrip().startswith("#"):
+            continue
+        for match in re.finditer(r"(?<= )(==|!=|<=|>=|<|>|&&|\|\|)(?= )", code):
+            op = match.group(1)
+            found.append((number, match.start(), match.end(), FLIPS[op], "`%s` -> `%s`" % (op, FLIPS[op])))
+        for match in re.finditer(r"\b(if|while) \(", code):
+            close = closing_paren(code, match.end() - 1)
+            if close > 0:
+                inside = line[match.end():close]
+                found.append((number, match.end(), close, "!(%s)" % inside, "%s condition negated" % match.group(1)))
+        for match in re.finditer(r"(?<![\w.])(\d+)([uUlL]*)(?![\w.])", code):
+            value = int(match.group(1))
+            found.append((number, match.start(1), match.end(1), str(value + 1), "`%d` -> `%d`" % (value, value + 1)))
+        for match in re.finditer(r"\breturn (true|false);", code):
+            other = "false" if match.group(1) == "true" else "true"
+            found.append((number, match.start(1), match.end(1), other, "`return %s` -> `return %s`"
+                           % (match.group(1), other)))
+        statement = re.match(r"^(\s*)(([A-Za-z_]\w*)[\w:.\->\[\]]*\s*(\(.*\)|[-+*/|&]?=.*|\+\+|--))\s*;\s*$", code)
+        if statement and statement.group(3) not in NOT_STATEMENTS:
+            found.append((number, statement.start(2), len(line.rstrip()), "{}", "statement removed: `%s`"
+                          % line.strip()))
+    return [(path,) + change for change in found]
+
+
+def portable_sources():
+    paths = []
+    for folder in FOLDERS:
+        for name in sorted(os.listdir(os.path.join(ROOT, folder))):
+            if name.endswith(".cpp") and not name.endswith("_win32.cpp"):
+                paths.append(os.path.join(folder, name))
+    return paths
+
+
+def apply(text, mutant):
+    _, number, start, end, replacement, _ = mutant
+    lines = text.split("\n")
+    line = lines[number - 1]
+    lines[number - 1] = line[:start] + replacement + line[end:]
+    return "\n".join(lines)
+
+
+class Worker:
+    """A copy of the sources and its build, without sanitizers."""
+
+    def __init__(self, work, index):
+        self.source = os.path.join(work, "w%d" % index, "src")
+        self.build = os.path.join(work, "w%d" % index, "build")
+        shutil.rmtree(self.source, ignore_errors=True)
+        os.makedirs(self.source)
+        # Fresh times on the copies: no object of an earlier, interrupted run is taken as up to date.
+        for name in COPIED:
+            origin = os.path.join(ROOT, name)
+            if os.path.isdir(origin):
+                shutil.copytree(origin, os.path.join(self.source, name), copy_function=shutil.copy)
+            else:
+                shutil.copy(origin, os.path.join(self.source, name))
+        launcher = ["-DCMAKE_CXX_COMPILER_LAUNCHER=ccache", "-DCMAKE_C_COMPILER_LAUNCHER=ccache"] \
+            if shutil.which("ccache") else []
+        subprocess.run(["cmake", "-S", self.source, "-B", self.build, "-DCMAKE_BUILD_TYPE=Debug",
+                        "-DCMAKE_CXX_FLAGS_DEBUG=-O1 -g0", "-DCMAKE_C_FLAGS_DEBUG=-O1 -g0"] + launcher,
+                       check=True, stdout=subprocess.DEVNULL)
+        self.tests = os.path.join(self.build, "tests", "unit", "vexmoor_unit_tests")
+
+    def compile(self, jobs=1):
+        return subprocess.run(["cmake", "--build", self.build, "-j", str(jobs), "--target", "vexmoor_unit_tests"],
+                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).returncode == 0
+
+    def run_tests(self, timeout, *arguments):
+        try:
+            return subprocess.run([self.tests] + list(arguments), capture_output=True, text=True,
+                                  errors="replace", timeout=timeout)
+        except subprocess.TimeoutExpired:
+            return None
+
+    def slow_tests(self):
+        """The tests of the unmutated build that take over a second; exits when any test fails."""
+        result = self.run_tests(600)
+        if result is None or result.returncode != 0:
+            sys.exit("the unit tests fail without any mutant")
+        return re.findall(r"^\[       OK \] (\S+) \((\d{4,}) ms\)$", result.stdout, re.M)
+
+    def passes(self, timeout, slow):
+        """The quick tests first, stopping at the first failure; the slow ones only when those pass."""
+        names = ":".join(name for name, _ in slow)
+        for selection in ("-" + names, names) if names else ("*",):
+            result = self.run_tests(timeout, "--gtest_brief=1", "--gtest_fail_fast", "--gtest_filter=" + selection)
+            if result is None or result.returncode != 0:
+                return False
+        return True
+
+    def verdict(self, mutant, timeout, slow):
+        """None when the mutant does not compile, else True when the tests catch it."""
+        path = os.path.join(self.source, mutant[0])
+        with open(path) as original:
+            text = original.read()
+        try:
+            with open(path, "w") as changed:
+                changed.write(apply(text, mutant))
+            return not self.passes(timeout, slow) if self.compile() else None
+        finally:
+            with open(path, "w") as restored:
+                restored.write(text)
+
+
+def main():
+    build = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else os.path.join(ROOT, "build"))
+    work = os.path.join(build, "mutants")
+    os.makedirs(work, exist_ok=True)
+    # Both copies at the same depth under one base: ccache serves the second from the first.
+    os.environ["CCACHE_BASEDIR"] = work
+    os.environ["VEXMOOR_READONLY_FOLDER"] = subprocess.run([os.path.join(ROOT, "tools", "readonly-folder.sh"), build],
+                                                           capture_output=True, text=True).stdout.strip()
+    started = time.monotonic()
+    workers = []
+    for index in range(WORKERS):
+        workers.append(Worker(work, index))
+        if not workers[-1].compile(jobs=os.cpu_count() or 2):
+            sys.exit("the unmutated sources do not build in %s" % workers[-1].build)
+    clean = time.monotonic()
+    slow = workers[0].slow_tests()
+    timeout = max(30.0, 5 * (time.monotonic() - clean))
+
+    candidates = []
+    for path in portable_sources():
+        with open(os.path.join(ROOT, path)) as source:
+            candidates += mutants_of(path, source.read())
+    random.Random(SEED).shuffle(candidates)
+
+    results, lock = {}, threading.Lock()
+    progress = open(os.path.join(work, "progress.txt"), "w")
+    taken = iter(range(len(candidates)))
+
+    def run(worker):
+        while True:
+            with lock:
+                if sum(1 for v in results.values() if v is not None) >= COUNT:
+                    return
+                index = next(taken, None)
+            if index is None:
+                return
+            verdict = worker.verdict(candidates[index], timeout, slow)
+            path, number, _, _, _, description = candidates[index]
+            with lock:
+                results[index] = verdict
+                progress.write("%s %s:%d: %s\n" % ({None: "not compiling", True: "caught", False: "SURVIVED"}[verdict],
+                                                    path, number, description))
+                progress.flush()
+
+    threads = [threading.Thread(target=run, args=(worker,)) for worker in workers]
+    for thread in threads:
+        thread.start()
+    for thread in threads:
+        thread.join()
+
+    judged = [(index, results[index]) for index in sorted(results) if results[index] is not None][:COUNT]
+    survivors = sorted(candidates[index] for index, caught in judged if not caught)
+    for path, number, _, _, _, description in survivors:
+        print("survived %s:%d: %s" % (path, number, description))
+    print("(%d candidates, %d not compiling passed over, %.0f s, %.0f s limit per mutant)"
+          % (len(candidates), sum(1 for v in results.values() if v is None), time.monotonic() - started, timeout))
+    print("mutants: %d of %d caught" % (len(judged) - len(survivors), len(judged)))
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
