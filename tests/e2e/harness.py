@@ -423,9 +423,15 @@ class Player:
         self.log = tempfile.NamedTemporaryFile(dir=SCRATCH, prefix="wine-", suffix=".log", delete=False)
         self.process = subprocess.Popen(["wine", *self.launcher, EXE, *arguments], cwd=self.folder, stdout=self.log,
                                         stderr=subprocess.STDOUT, env=self.environment)
-        code, _ = probe("wait", 30)
-        check(code == 0, "the player window did not appear (probe code %d)" % code)
-        check(wait_until(lambda: player_window_count() == windows_before + 1, 10), "no new player window appeared")
+        try:
+            code, _ = probe("wait", 30)
+            check(code == 0, "the player window did not appear (probe code %d)" % code)
+            check(wait_until(lambda: player_window_count() == windows_before + 1, 10),
+                  "no new player window appeared")
+        except AssertionError:
+            # A player whose window comes up after all would stand in the way of every later test.
+            self.end()
+            raise
         return self
 
     def __enter__(self):
