@@ -7,23 +7,21 @@ A test module (tests/e2e/test_*.py) holds functions named test_*; each one
 builds what it needs with the helpers below and fails with an AssertionError
 that says why. run_tests.py finds and runs them.
 """
-import array
-import math
 import os
 import random
 import re
-import struct
 import subprocess
 import tempfile
 import time
-import wave
+
+# The screen and the sound have modules of their own; tests take them from here.
+from screen import Image, read_bitmap, region_differences, screenshot, strip_state_shown  # noqa: F401
+from sound import capture_clear, captured_tones, tone_levels, write_tone  # noqa: F401
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 BUILD = os.environ.get("VEXMOOR_E2E_BUILD", os.path.join(ROOT, "build"))
 EXE = os.path.join(BUILD, "win", "vexmoor.exe")
 PROBE = os.path.join(BUILD, "win", "tests", "e2e", "vexmoor_probe.exe")
-ART = os.path.join(ROOT, "resources", "art")
-CAPTURE = os.environ.get("VEXMOOR_CAPTURE_DIR", "")
 SCRATCH = os.environ.get("VEXMOOR_E2E_SCRATCH", tempfile.gettempdir())
 def without_dlls(names):
     """The tests' own DLL overrides, with these DLLs disabled as if the system had none:
@@ -96,25 +94,7 @@ def settings_bytes(encoding="cp932", **values):
     return text.encode("cp932") if encoding == "cp932" else b"\xef\xbb\xbf" + text.encode("utf-8")
 
 
-# ---- sound files -------------------------------------------------------------
-
-def write_tone(path, parts, rate=44100):
-    """A WAV file of one or more sine parts: [(frequency, seconds), ...]."""
-    os.makedirs(os.path.dirname(path), exist_ok=True)
-    frames = array.array("h")
-    fade = int(rate * 0.005)
-    for frequency, seconds in parts:
-        count = int(rate * seconds)
-        for i in range(count):
-            envelope = min(1.0, i / fade, (count - 1 - i) / fade)
-            frames.append(int(12000 * envelope * math.sin(2 * math.pi * frequency * i / rate)))
-    with wave.open(path, "wb") as out:
-        out.setnchannels(1)
-        out.setsampwidth(2)
-        out.setframerate(rate)
-        out.writeframes(frames.tobytes())
-    return path
-
+# ---- test data ---------------------------------------------------------------
 
 def noise(size, seed):
     """Bytes that no engine plays, the same in every run."""
@@ -217,63 +197,6 @@ def template_layout():
     return WindowState(lines)
 
 
-# ---- the screen --------------------------------------------------------------
-
-class Image:
-    def __init__(self, width, height, rgb):
-        self.width, self.height, self.rgb = width, height, rgb
-
-    def pixel(self, x, y):
-        at = (y * self.width + x) * 3
-        return tuple(self.rgb[at:at + 3])
-
-
-def screenshot():
-    out = subprocess.run(["import", "-window", "root", "-depth", "8", "ppm:-"], capture_output=True,
-                         check=True).stdout
-    header = re.match(rb"P6\s+(\d+)\s+(\d+)\s+(\d+)\s", out)
-    width, height = int(header.group(1)), int(header.group(2))
-    return Image(width, height, out[header.end():])
-
-
-def read_bitmap(name):
-    """One of the player's 24-bit bitmaps from resources/art."""
-    with open(os.path.join(ART, name), "rb") as bmp:
-        data = bmp.read()
-    offset = struct.unpack_from("<I", data, 10)[0]
-    width, height = struct.unpack_from("<ii", data, 18)
-    row = (width * 3 + 3) & ~3
-    rgb = bytearray()
-    for y in range(height):
-        start = offset + (height - 1 - y) * row
-        for x in range(width):
-            b, g, r = data[start + 3 * x:start + 3 * x + 3]
-            rgb += bytes((r, g, b))
-    return Image(width, height, bytes(rgb))
-
-
-def region_differences(shot, left, top, picture, pic_left=0, pic_top=0, width=None, height=None, tolerance=3):
-    """How many pixels of the screen region differ from the picture's region."""
-    width = picture.width - pic_left if width is None else width
-    height = picture.height - pic_top if height is None else height
-    differing = 0
-    for y in range(height):
-        for x in range(width):
-            a = shot.pixel(left + x, top + y)
-            b = picture.pixel(pic_left + x, pic_top + y)
-            if max(abs(a[i] - b[i]) for i in range(3)) > tolerance:
-                differing += 1
-    return differing
-
-
-def strip_state_shown(shot, rect, strip):
-    """Which of the four images of a button strip the screen shows at rect, or None."""
-    for index in range(4):
-        if region_differences(shot, rect.x, rect.y, strip, index * 20, 0, 20, 20) == 0:
-            return index
-    return None
-
-
 NORMAL, PRESSED, HOVER, DISABLED = range(4)
 
 
@@ -302,71 +225,6 @@ def park_pointer():
 def click_at(x, y):
     move_pointer(x, y)
     xdotool("click", "1")
-
-
-# ---- the captured sound ------------------------------------------------------
-
-def capture_clear():
-    if not CAPTURE:
-        return
-    for name in os.listdir(CAPTURE):
-        if name.startswith("out.raw"):
-            os.remove(os.path.join(CAPTURE, name))
-
-
-def _captured_samples():
-    """The left channel of everything played, at a quarter of the 48 kHz rate."""
-    names = sorted(n for n in os.listdir(CAPTURE) if n.startswith("out.raw"))
-    samples = array.array("f")
-    for name in names:
-        with open(os.path.join(CAPTURE, name), "rb") as raw:
-            data = raw.read()
-        samples.frombytes(data[:len(data) - len(data) % 8])
-    return samples[0::8]
-
-
-def _goertzel_power(block, frequency, rate):
-    coefficient = 2 * math.cos(2 * math.pi * frequency / rate)
-    s1 = s2 = 0.0
-    for sample in block:
-        s1, s2 = sample + coefficient * s1 - s2, s1
-    return s1 * s1 + s2 * s2 - coefficient * s1 * s2
-
-
-def captured_tones(frequencies, rate=12000, block_seconds=0.02, shortest_seconds=0.06):
-    """The order in which the tones of the given pitches were heard, each run of
-    one pitch once; fragments shorter than 60 ms are ignored. Silence is skipped:
-    the capture device takes sound faster than it plays, so the driver pads one
-    track's sound with stretches of silence, and those must not split it up."""
-    samples = _captured_samples()
-    size = int(rate * block_seconds)
-    runs = []
-    for start in range(0, len(samples) - size + 1, size):
-        block = samples[start:start + size]
-        if max(block) < 0.02 and -min(block) < 0.02:
-            continue
-        label = max(frequencies, key=lambda f: _goertzel_power(block, f, rate))
-        if runs and runs[-1][0] == label:
-            runs[-1][1] += 1
-        else:
-            runs.append([label, 1])
-    shortest = math.ceil(shortest_seconds / block_seconds)
-    heard = []
-    for label, count in runs:
-        if count >= shortest and (not heard or heard[-1] != label):
-            heard.append(label)
-    return heard
-
-
-def tone_levels(frequencies, rate=12000, block_seconds=0.02):
-    """Each pitch's level in dB (RMS, full scale 1): the median of its 20 ms blocks, silent ones left out."""
-    samples, size, levels = _captured_samples(), int(rate * block_seconds), {}
-    for start in range(0, len(samples) - size + 1, size):
-        block = samples[start:start + size]
-        rms = math.sqrt(sum(sample * sample for sample in block) / size)
-        if rms >= 0.002:
-            levels.setdefault(max(frequencies, key=lambda f: _goertzel_power(block, f, rate)), []).append(rms)
-    return {pitch: 20 * math.log10(sorted(found)[len(found) // 2]) for pitch, found in levels.items()}
 
 
 def wait_for_tones(frequencies, expected, timeout, shortest_seconds=0.06):
