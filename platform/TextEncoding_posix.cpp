@@ -35,6 +35,15 @@ bool convertBetween(const char* from, const char* to, const std::string& text, s
 
 bool legacyToUtf8(const std::string& text, std::string& out) { return convertBetween("CP932", "UTF-8", text, out); }
 
-bool utf8ToLegacy(const std::string& text, std::string& out) { return convertBetween("UTF-8", "CP932", text, out); }
+// iconv maps some characters one way only ("£" to the bytes of "￡"), so a
+// conversion counts as exact only when it comes back as it went, as on Windows.
+bool utf8ToLegacy(const std::string& text, std::string& out) {
+  std::string legacy, back;
+  if (!convertBetween("UTF-8", "CP932", text, legacy) || !legacyToUtf8(legacy, back) || back != text) {
+    return false;
+  }
+  out.swap(legacy);
+  return true;
+}
 
 }  // namespace text_encoding

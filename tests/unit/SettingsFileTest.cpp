@@ -90,14 +90,17 @@ TEST(SettingsFile, WritesTheLegacyCodePageUnlessAValueHasNoPlaceInIt) {
   const std::vector<std::string> legacy = {"CurDir=C:\\\x83\x5C\n", "LastFile=\x95\x5C.mp3\n"};
   EXPECT_EQ(SettingsFile::encodeLines(legacy, Encoding::legacy), legacy);
 
-  const std::vector<std::string> hangul = {"CurDir=C:\\ソ\n", "LastFile=C:\\ソ\\한국.wav\n"};
-  const std::vector<std::string> written = SettingsFile::encodeLines(hangul, Encoding::utf8);
-  ASSERT_EQ(written.size(), 2u);
-  EXPECT_EQ(joined(written), mark + "CurDir=C:\\ソ\nLastFile=C:\\ソ\\한국.wav\n");
-  // Read back, the marked file gives the values as they were.
-  const Parsed back = parse(joined(written), Encoding::utf8);
-  EXPECT_EQ(back.keys, (std::vector<std::string>{"CurDir", "LastFile"}));
-  EXPECT_EQ(back.values, (std::vector<std::string>{"C:\\ソ", "C:\\ソ\\한국.wav"}));
+  // Hangul has no place in code page 932; "£" has only the look-alike "￡".
+  for (const std::string name : {"한국.wav", "£.wav"}) {
+    const std::vector<std::string> lines = {"CurDir=C:\\ソ\n", "LastFile=C:\\ソ\\" + name + "\n"};
+    const std::vector<std::string> written = SettingsFile::encodeLines(lines, Encoding::utf8);
+    ASSERT_EQ(written.size(), 2u);
+    EXPECT_EQ(joined(written), mark + "CurDir=C:\\ソ\nLastFile=C:\\ソ\\" + name + "\n");
+    // Read back, the marked file gives the values as they were.
+    const Parsed back = parse(joined(written), Encoding::utf8);
+    EXPECT_EQ(back.keys, (std::vector<std::string>{"CurDir", "LastFile"}));
+    EXPECT_EQ(back.values, (std::vector<std::string>{"C:\\ソ", "C:\\ソ\\" + name}));
+  }
 }
 
 TEST(SettingsFile, ReadsAFileAndLooksUpTheFirstOfDuplicateKeys) {
