@@ -70,8 +70,10 @@ memcheck: deps
 	@cmake --build $(PLAIN) -j $(JOBS) --target vexmoor_unit_tests
 	@VEXMOOR_READONLY_FOLDER=$$(tools/readonly-folder.sh $(BUILD)) valgrind --error-exitcode=1 --leak-check=full --errors-for-leak-kinds=definite -q $(PLAIN)/tests/unit/vexmoor_unit_tests --gtest_brief=1
 
-# The long versions of the e2e soaks and of the folder of unplayable files.
+# The long versions of the soaks and of the folder of unplayable files.
 soak: windows
+	@tools/make-test-media.sh $(BUILD)/media
+	@. tools/wine-env.sh $(BUILD) && VEXMOOR_SOAK=1 VEXMOOR_TEST_MEDIA=$(BUILD)/media tools/with-display.sh wine $(WINDOWS)/tests/win/vexmoor_win_tests.exe --gtest_filter='PlayerAudio.TrackChanges*:SettingsSave.*'
 	@VEXMOOR_SOAK=1 tests/e2e/run.sh $(BUILD) test_soak test_a_folder_of_unplayable
 
 # Small faults planted in the portable code, one at a time: how many the native unit tests catch.

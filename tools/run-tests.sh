@@ -9,6 +9,7 @@ build=$(cd "${1:-build}" && pwd)
 root=$(cd "$(dirname "$0")/.." && pwd)
 logs="$build/logs"
 mkdir -p "$logs"
+rm -f "$logs/win.result"
 summaries=()
 flaky=()
 timings=()
@@ -63,6 +64,9 @@ trap 'chattr -i "$readonly_folder" 2>/dev/null' EXIT
 # The second e2e worker's Wine prefix is made while the first tiers run.
 ( . "$root/tools/wine-env.sh" "$build" 1 ) >/dev/null 2>&1 </dev/null &
 second_prefix=$!
+# The fuzz targets need the processors only, while the Wine tiers mostly wait.
+"$root/tools/run-fuzz.sh" "$build/fuzz" 5 >"$logs/fuzz.log" 2>&1 </dev/null &
+fuzz_runs=$!
 
 echo "== unit-native"
 export VEXMOOR_READONLY_FOLDER="$readonly_folder"
@@ -82,12 +86,23 @@ else
   echo "== unit-wine-utf8"
   # The same tests with the UTF-8 code page the player's manifest asks for.
   gtest_tier unit-wine-utf8 wine "$build/win/tests/unit/vexmoor_unit_tests_utf8.exe"
+  win_tier=
   if [ -f "$build/win/tests/win/vexmoor_win_tests.exe" ]; then
-    echo "== win"
+    echo "== win (beside the e2e tier)"
     "$root/tools/make-test-media.sh" "$build/media"
     export VEXMOOR_TEST_MEDIA="$build/media"
-    # The window classes' tests open windows: they need a display.
-    gtest_tier win "$root/tools/with-display.sh" wine "$build/win/tests/win/vexmoor_win_tests.exe"
+    # The window classes' tests open windows: they need a display. Like the
+    # e2e tier, this one mostly waits for sound and windows, so it runs beside
+    # it, in a third prefix on a third display, and hands its result back
+    # through a file.
+    (
+      . "$root/tools/wine-env.sh" "$build" 2 >/dev/null 2>&1 </dev/null
+      export VEXMOOR_E2E_DISPLAY=$((${VEXMOOR_E2E_DISPLAY:-91} + 2))
+      started=$SECONDS
+      record() { shift; echo "$((SECONDS - started)) $*" >"$logs/win.result"; }
+      gtest_tier win "$root/tools/with-display.sh" wine "$build/win/tests/win/vexmoor_win_tests.exe"
+    ) >"$logs/win.out" 2>&1 </dev/null &
+    win_tier=$!
   fi
   if [ -x "$root/tests/e2e/run.sh" ]; then
     echo "== e2e"
@@ -102,9 +117,17 @@ else
     [ "$failed" = 0 ] || grep -E '^(FAIL|  )' "$logs/e2e.log" | tail -40
     record e2e "$passed" "$failed" $e2e_flaky
   fi
+  if [ -n "$win_tier" ]; then
+    wait "$win_tier"
+    cat "$logs/win.out"
+    win_seconds=0; passed=0; failed=1; win_flaky=
+    [ -f "$logs/win.result" ] && read -r win_seconds passed failed win_flaky <"$logs/win.result"
+    record win "$passed" "$failed" $win_flaky
+    timings[${#timings[@]}-1]="win ${win_seconds}s beside e2e"
+  fi
 fi
 wait "$second_prefix"
-for prefix in "$build/wineprefix" "$build/wineprefix-1"; do
+for prefix in "$build/wineprefix" "$build/wineprefix-1" "$build/wineprefix-2"; do
   WINEPREFIX="$prefix" wineserver -k >/dev/null 2>&1 || true
   WINEPREFIX="$prefix" wineserver -w >/dev/null 2>&1 || true
 done
@@ -123,13 +146,14 @@ else
   record run 0 1
 fi
 
-echo "== fuzz (short runs)"
-"$root/tools/run-fuzz.sh" "$build/fuzz" 5 >"$logs/fuzz.log" 2>&1
+echo "== fuzz (short runs, from the start)"
+wait "$fuzz_runs"
 fuzz_out=$(tail -1 "$logs/fuzz.log")
 passed=$(echo "$fuzz_out" | sed -n 's/^fuzz: \([0-9]*\) passed, \([0-9]*\) failed$/\1/p')
 failed=$(echo "$fuzz_out" | sed -n 's/^fuzz: \([0-9]*\) passed, \([0-9]*\) failed$/\2/p')
 [ -n "$passed" ] || { tail -20 "$logs/fuzz.log"; passed=0; failed=1; }
 record fuzz "$passed" "$failed"
+timings[${#timings[@]}-1]="fuzz beside the rest"
 
 echo
 for line in "${summaries[@]}"; do echo "$line"; done

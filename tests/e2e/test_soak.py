@@ -9,7 +9,7 @@ plays, Wine's media threads come and go with every change, and a reading then
 says more about the moment than about what was kept.
 
 DirectShow's soak runs in `make soak` only (VEXMOOR_SOAK=1), with 2,000
-changes: PlayerAudio.FiveHundredTrackChangesKeepNothingBeyondWhatThePlatformKeeps
+changes: PlayerAudio.TrackChangesKeepNothingBeyondWhatThePlatformKeeps
 of the win tier holds the player to bare graphs in `make test`. The same kind
 of files through Media Foundation (DirectShow disabled): 100 files in
 `make test`, and 500 in the long run, against bare Media Sessions."""

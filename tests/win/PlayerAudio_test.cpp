@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 
 #include "BareGraph.h"
@@ -99,8 +100,11 @@ Growth growthPerStep(int steps, const std::function<void(int)>& step) {
 }
 
 // Whatever the platform itself keeps per graph (Wine's media back end keeps
-// handles of every rendered file), the player keeps nothing more.
-TEST(PlayerAudio, FiveHundredTrackChangesKeepNothingBeyondWhatThePlatformKeeps) {
+// handles of every rendered file), the player keeps nothing more. A kept graph
+// costs dozens of handles a change, which 120 changes show; make soak
+// (VEXMOOR_SOAK=1) takes 450.
+TEST(PlayerAudio, TrackChangesKeepNothingBeyondWhatThePlatformKeeps) {
+  const int changes = std::getenv("VEXMOOR_SOAK") ? 450 : 120;
   TestFolder music;
   std::vector<std::string> files;
   for (int i = 0; i < 5; ++i) {
@@ -116,8 +120,8 @@ TEST(PlayerAudio, FiveHundredTrackChangesKeepNothingBeyondWhatThePlatformKeeps) 
     p.window.pumpFor(2);
   };
   for (int i = 0; i < 50; ++i) changeTrack(i);
-  std::printf("player, 450 track changes after 50:\n");
-  const Growth player = growthPerStep(450, changeTrack);
+  std::printf("player, %d track changes after 50:\n", changes);
+  const Growth player = growthPerStep(changes, changeTrack);
   EXPECT_TRUE(p.player.state().playing);
   p.player.onPlay();
 
