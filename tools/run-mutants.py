@@ -123,6 +123,19 @@ def apply(text, mutant):
     return "\n".join(lines)
 
 
+# A planted fault can turn a test's clean-up into a walk over the whole file
+# system; run by root, it once removed /etc. The mutated tests therefore run as
+# nobody, in a temporary folder of their own, where nothing else can be removed.
+NOBODY = 65534
+
+
+def without_privileges():
+    if os.geteuid() == 0:
+        os.setgroups([])
+        os.setgid(NOBODY)
+        os.setuid(NOBODY)
+
+
 class Worker:
     """A copy of the sources and its build, without sanitizers."""
 
@@ -144,6 +157,11 @@ class Worker:
                         "-DCMAKE_CXX_FLAGS_DEBUG=-O1 -g0", "-DCMAKE_C_FLAGS_DEBUG=-O1 -g0"] + launcher,
                        check=True, stdout=subprocess.DEVNULL)
         self.tests = os.path.join(self.build, "tests", "unit", "vexmoor_unit_tests")
+        self.temp = os.path.join(work, "w%d" % index, "tmp")
+        shutil.rmtree(self.temp, ignore_errors=True)
+        os.makedirs(self.temp)
+        if os.geteuid() == 0:
+            os.chown(self.temp, NOBODY, NOBODY)
 
     def compile(self, jobs=1):
         return subprocess.run(["cmake", "--build", self.build, "-j", str(jobs), "--target", "vexmoor_unit_tests"],
@@ -152,7 +170,8 @@ class Worker:
     def run_tests(self, timeout, *arguments):
         try:
             return subprocess.run([self.tests] + list(arguments), capture_output=True, text=True,
-                                  errors="replace", timeout=timeout)
+                                  errors="replace", timeout=timeout, env=dict(os.environ, TMPDIR=self.temp),
+                                  preexec_fn=without_privileges)
         except subprocess.TimeoutExpired:
             return None
 
