@@ -73,7 +73,7 @@ memcheck: deps
 # The long versions of the soaks and of the folder of unplayable files.
 soak: windows
 	@tools/make-test-media.sh $(BUILD)/media
-	@. tools/wine-env.sh $(BUILD) && VEXMOOR_SOAK=1 VEXMOOR_TEST_MEDIA=$(BUILD)/media tools/with-display.sh wine $(WINDOWS)/tests/win/vexmoor_win_tests.exe --gtest_filter='PlayerAudio.TrackChanges*:SettingsSave.*'
+	@bash -c '. tools/wine-env.sh $(BUILD) && VEXMOOR_SOAK=1 VEXMOOR_TEST_MEDIA=$(BUILD)/media tools/with-display.sh wine $(WINDOWS)/tests/win/vexmoor_win_tests.exe --gtest_filter="PlayerAudio.TrackChanges*:SettingsSave.*"'
 	@VEXMOOR_SOAK=1 tests/e2e/run.sh $(BUILD) test_soak test_a_folder_of_unplayable
 
 # Small faults planted in the portable code, one at a time: how many the native unit tests catch.
