@@ -13,6 +13,9 @@
 //   probe text CLASS              the window text of the first window of CLASS
 //   probe lock PATH [SECONDS]     hold PATH open unshared until ended (or for SECONDS),
 //                                 as another program holding the settings file would
+//   probe short PATH              the short (8.3) form of PATH
+//   probe run FOLDER SECONDS EXE  start EXE in FOLDER (as spelled) and print its exit
+//                                 code; one still running after SECONDS is ended
 //
 // Texts are printed as hexadecimal bytes of the probe's own code page, UTF-8
 // (its manifest asks for it, as the player's does), so that the reader decodes
@@ -183,6 +186,32 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (command == "state") return printState();
+  if (command == "short" && argc == 3) {
+    char shortPath[MAX_PATH * 2];
+    const DWORD length = GetShortPathNameA(argv[2], shortPath, sizeof shortPath);
+    if (length == 0 || length >= sizeof shortPath) return 1;
+    std::printf("short %s\n", shortPath);
+    return 0;
+  }
+  if (command == "run" && argc == 5) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started{};
+    std::string commandLine = std::string("\"") + argv[4] + "\"";
+    if (!CreateProcessA(argv[4], &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, argv[2], &startup, &started)) {
+      return 1;
+    }
+    CloseHandle(started.hThread);
+    const bool ended =
+        WaitForSingleObject(started.hProcess, static_cast<DWORD>(number(argv[3]) * 1000)) == WAIT_OBJECT_0;
+    DWORD code = 0;
+    if (ended) GetExitCodeProcess(started.hProcess, &code);
+    if (!ended) TerminateProcess(started.hProcess, 3);
+    CloseHandle(started.hProcess);
+    if (!ended) return 3;
+    std::printf("exit %lu\n", code);
+    return 0;
+  }
   if (command == "template" && argc == 3) return printTemplate(argv[2]);
   if ((command == "post" || command == "send") && (argc == 5 || argc == 6)) {
     HWND window = argc == 6 ? FindWindowA(argv[5], nullptr) : playerWindow();

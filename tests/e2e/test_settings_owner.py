@@ -1,9 +1,24 @@
-"""The settings file survives another program's hold at start and at exit, and
-a second start on it brings the running player to the front."""
+"""The settings file survives another program's hold at start and at exit; a
+second start on it, by any spelling of its folder, brings the running player to
+the front without waiting on it, and one made at the exit button runs on what
+the ending player wrote."""
+import os
+import signal
 import subprocess
 
 from companion import FocusWindow
-from harness import EXE, ID, FileLock, Music, Player, check, exit_by_button, player_window_count, settings_bytes
+from harness import (EXE, ID, WM_SYSCOMMAND, FileLock, Music, Player, check, exit_by_button, player_window_count,
+                     probe, settings_bytes, wait_until, windows_path)
+
+SC_MINIMIZE = 0xF020
+WS_MINIMIZE = 0x20000000
+
+
+def start_in(folder, seconds=10):
+    """A start in folder as spelled, which must end by itself within seconds; its exit code."""
+    code, lines = probe("run", folder, seconds, windows_path(EXE))
+    check(code == 0, "the start in %s did not end by itself within %d s (probe code %d)" % (folder, seconds, code))
+    return int(lines[0].split()[1])
 
 
 def test_a_hold_at_start_or_at_exit_loses_no_settings():
@@ -25,13 +40,73 @@ def test_a_hold_at_start_or_at_exit_loses_no_settings():
     check(again.read_settings() == expected, "the save under a brief hold gave %r" % again.read_settings())
 
 
-def test_a_second_start_on_the_same_settings_file_brings_the_running_player_to_the_front():
+def test_a_second_start_asks_a_minimised_player_that_does_not_answer_to_come_forward():
     with Player(settings=b"TopMode=0\n") as player:
         other = FocusWindow(20, 20, 200, 150, 40)
-        check(not player.state().foreground, "the player is still in front of the other window")
-        second = subprocess.run(["wine", EXE], cwd=player.folder, timeout=60)
+        player.post(WM_SYSCOMMAND, SC_MINIMIZE)
+        check(wait_until(lambda: player.state().style & WS_MINIMIZE, 10), "the player was not minimised")
+        # The wine process runs the player itself: stopped, the bar answers no message.
+        with open("/proc/%d/cmdline" % player.process.pid, "rb") as command:
+            check(b"vexmoor.exe" in command.read(), "the process started is not the player")
+        os.kill(player.process.pid, signal.SIGSTOP)
+        try:
+            code = start_in(windows_path(player.folder))
+        finally:
+            os.kill(player.process.pid, signal.SIGCONT)
         other.close()
-        check(second.returncode == 0, "the second start ended with code %d" % second.returncode)
+        check(code == 0, "the second start ended with code %d" % code)
         check(player_window_count() == 1, "a second start gave %d windows" % player_window_count())
-        check(player.state().foreground, "the running player was not brought to the front")
+        check(wait_until(lambda: player.state().foreground and not player.state().style & WS_MINIMIZE, 10),
+              "the running player did not come forward")
         exit_by_button(player)
+
+
+def test_every_spelling_of_the_folder_reaches_the_running_player():
+    player = Player(settings=b"TopMode=0\n")
+    parent, name = os.path.split(player.folder)
+    drives = os.path.join(os.environ["WINEPREFIX"], "dosdevices")
+    letter = next(d for d in "mnopqrstuvwxy" if not os.path.lexists(os.path.join(drives, d + ":")))
+    link = os.path.join(drives, letter + ":")
+    # A second drive letter on the folder's parent, made before the player starts: Wine gives a
+    # folder the volume serial number of the drive letter nearest to it, Windows one for every path.
+    os.symlink(parent, link)
+    try:
+        with player:
+            code, lines = probe("short", windows_path(player.folder))
+            check(code == 0 and lines[0].split()[1].upper() != windows_path(player.folder).upper(),
+                  "Wine gave no short name for %s" % player.folder)
+            for spelled in ("%s:\\%s" % (letter.upper(), name), windows_path(player.folder), lines[0].split()[1]):
+                check(start_in(spelled) == 0, "the start in %s failed" % spelled)
+                check(player_window_count() == 1, "a start in %s gave a second player" % spelled)
+            exit_by_button(player)
+    finally:
+        if os.path.islink(link) and os.readlink(link) == parent:
+            os.remove(link)
+
+
+def test_a_start_at_the_exit_button_runs_on_the_settings_just_written():
+    player = Player()
+    music = Music(player.folder, {"a.wav": 440, "b.wav": 494, "c.wav": 523}, seconds=4)
+    player.write_settings(settings_bytes(CurDir=music.windows()))
+    player.start()
+    following = player
+    try:
+        for turn, playing in enumerate((False, True, False, True)):
+            player.click(ID["IDC_NEXT"])
+            if playing:
+                player.click(ID["IDC_PLAY"])
+            track = player.label_texts()[1]
+            player.click(ID["IDOK"])
+            following = Player(folder=player.folder)
+            following.process = subprocess.Popen(["wine", EXE], cwd=player.folder)
+            check(player.wait_exit() == 1, "turn %d: the exit button did not end the player" % turn)
+            check(wait_until(lambda: player_window_count() == 1, 15), "turn %d: no bar came up" % turn)
+            check(following.label_texts()[1] == track, "turn %d: the start shows %r, the player left %r"
+                  % (turn, following.label_texts()[1], track))
+            saved = player.read_settings().decode("cp932")
+            check("LastFile=%s\n" % music.windows(track) in saved, "turn %d: the settings hold %r" % (turn, saved))
+            player = following
+        exit_by_button(player)
+    finally:
+        following.end()
+        player.end()
