@@ -186,32 +186,6 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (command == "state") return printState();
-  if (command == "short" && argc == 3) {
-    char shortPath[MAX_PATH * 2];
-    const DWORD length = GetShortPathNameA(argv[2], shortPath, sizeof shortPath);
-    if (length == 0 || length >= sizeof shortPath) return 1;
-    std::printf("short %s\n", shortPath);
-    return 0;
-  }
-  if (command == "run" && argc == 5) {
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION started{};
-    std::string commandLine = std::string("\"") + argv[4] + "\"";
-    if (!CreateProcessA(argv[4], &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, argv[2], &startup, &started)) {
-      return 1;
-    }
-    CloseHandle(started.hThread);
-    const bool ended =
-        WaitForSingleObject(started.hProcess, static_cast<DWORD>(number(argv[3]) * 1000)) == WAIT_OBJECT_0;
-    DWORD code = 0;
-    if (ended) GetExitCodeProcess(started.hProcess, &code);
-    if (!ended) TerminateProcess(started.hProcess, 3);
-    CloseHandle(started.hProcess);
-    if (!ended) return 3;
-    std::printf("exit %lu\n", code);
-    return 0;
-  }
   if (command == "template" && argc == 3) return printTemplate(argv[2]);
   if ((command == "post" || command == "send") && (argc == 5 || argc == 6)) {
     HWND window = argc == 6 ? FindWindowA(argv[5], nullptr) : playerWindow();
@@ -223,6 +197,26 @@ int main(int argc, char** argv) {
     DWORD_PTR result = 0;
     if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &result)) return 1;
     std::printf("result %llu\n", static_cast<unsigned long long>(result));
+    return 0;
+  }
+  if (command == "short" && argc == 3) {
+    char shortPath[MAX_PATH * 2];
+    const DWORD length = GetShortPathNameA(argv[2], shortPath, sizeof shortPath);
+    return length > 0 && length < sizeof shortPath && std::printf("short %s\n", shortPath) > 0 ? 0 : 1;
+  }
+  if (command == "run" && argc == 5) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started{};
+    std::string line = std::string("\"") + argv[4] + "\"";
+    if (!CreateProcessA(argv[4], &line[0], nullptr, nullptr, FALSE, 0, nullptr, argv[2], &startup, &started)) return 1;
+    if (WaitForSingleObject(started.hProcess, static_cast<DWORD>(number(argv[3]) * 1000)) != WAIT_OBJECT_0) {
+      TerminateProcess(started.hProcess, 3);
+      return 3;
+    }
+    DWORD code = 0;
+    GetExitCodeProcess(started.hProcess, &code);
+    std::printf("exit %lu\n", code);
     return 0;
   }
   return 64;
