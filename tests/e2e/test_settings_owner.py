@@ -44,6 +44,7 @@ def test_a_second_start_by_any_spelling_of_the_folder_asks_a_player_that_does_no
     try:
         with player:
             code, short = probe("short", windows_path(player.folder))
+            check(code == 0 and short[0].split()[1] != windows_path(player.folder), "Wine gave no short name")
             other = FocusWindow(20, 20, 200, 150, 40)
             player.post(WM_SYSCOMMAND, SC_MINIMIZE)
             check(wait_until(lambda: player.state().style & WS_MINIMIZE, 10), "the player was not minimised")
@@ -71,14 +72,14 @@ def test_a_start_at_the_exit_button_runs_on_the_settings_just_written():
     player.write_settings(settings_bytes(CurDir=music.windows()))
     following = player.start()
     try:
-        for turn, playing in enumerate((False, True, False, True)):
+        for turn, playing in enumerate((False, True, False)):
             player.click(ID["IDC_NEXT"])
             if playing:
                 player.click(ID["IDC_PLAY"])
             track = player.label_texts()[1]
             player.click(ID["IDOK"])
             following = Player(folder=player.folder)
-            following.process = subprocess.Popen(["wine", EXE], cwd=player.folder)
+            following.process = subprocess.Popen(["wine", EXE], cwd=player.folder, stderr=subprocess.DEVNULL)
             check(player.wait_exit() == 1 and wait_until(lambda: player_window_count() == 1, 15),
                   "turn %d: no bar came up" % turn)
             # The window is counted as soon as it exists, before it has read the settings.
