@@ -43,7 +43,10 @@ HICON loadIcon(int widthMetric, int heightMetric) {
 }  // namespace
 
 PlayerDialog::~PlayerDialog() {
-  if (dialog) DestroyWindow(dialog);
+  if (dialog) {
+    SingleInstance::unmarkBar(dialog);
+    DestroyWindow(dialog);
+  }
   pictures.destroyFaceListOtherThan(playButton.imageList());
   if (bigIcon) DestroyIcon(bigIcon);
   if (smallIcon) DestroyIcon(smallIcon);
@@ -160,12 +163,21 @@ bool PlayerDialog::preTranslate(MSG& message) { return dialog && IsDialogMessage
 void PlayerDialog::onExit(const WindowMessage& m) {
   if (!player) return;
   const int exitCode = m.commandId();
+  // From here a later start waits for the claim instead of calling a bar that goes.
+  SingleInstance::unmarkBar(dialog);
   player->shutDown(settings_keys::fileName, [this, exitCode] {
     mediaKeys.release();
     layered.release();
     DestroyWindow(dialog);
     PostQuitMessage(exitCode);
   });
+}
+
+LRESULT PlayerDialog::onComeForward(const WindowMessage&) {
+  // Asked by a later start, which lent this process the right to come to the front.
+  if (IsIconic(dialog)) ShowWindow(dialog, SW_RESTORE);
+  SetForegroundWindow(dialog);
+  return 0;
 }
 
 LRESULT PlayerDialog::onEndSession(const WindowMessage& m) {

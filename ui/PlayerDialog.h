@@ -18,6 +18,7 @@
 #include "ui/MediaKeys.h"
 #include "ui/MessageMap.h"
 #include "ui/PlayerPictures.h"
+#include "ui/SingleInstance.h"
 #include "ui/SkinButton.h"
 
 // The graph has events to collect.
@@ -62,6 +63,7 @@ class PlayerDialog final : public PlayerDisplay, public StartUpWindowSteps, publ
         Map::command(ID_TRANSPARENT, &PlayerDialog::onTransparent),
         Map::command(ID_ONE_PLAY, &PlayerDialog::forwardToPlayer<&Player::onOnePlay>),
         Map::message(WM_ENDSESSION, &PlayerDialog::onEndSession),
+        Map::message(WM_COMEFORWARD, &PlayerDialog::onComeForward),
         Map::message(WM_HOTKEY, &PlayerDialog::onHotKey),
         Map::message(WM_TIMER, &PlayerDialog::onTimer),
         Map::message(WM_MOUSEWHEEL, &PlayerDialog::onMouseWheel),
@@ -113,6 +115,8 @@ class PlayerDialog final : public PlayerDisplay, public StartUpWindowSteps, publ
   void onTopMost(const WindowMessage& m);
   void onTransparent(const WindowMessage& m);
   LRESULT onEndSession(const WindowMessage& m);
+  // A later start for the same settings file: the bar restores and activates itself.
+  LRESULT onComeForward(const WindowMessage& m);
   // A screen removed or resized, or a work area changed: the bar comes back to
   // the nearest screen if it is no longer wholly on one. Never handled, so the
   // default processing still runs.

@@ -13,6 +13,9 @@
 //   probe text CLASS              the window text of the first window of CLASS
 //   probe lock PATH [SECONDS]     hold PATH open unshared until ended (or for SECONDS),
 //                                 as another program holding the settings file would
+//   probe short PATH              the short (8.3) form of PATH
+//   probe run FOLDER SECONDS EXE  start EXE in FOLDER (as spelled) and print its exit
+//                                 code; one still running after SECONDS is ended
 //
 // Texts are printed as hexadecimal bytes of the probe's own code page, UTF-8
 // (its manifest asks for it, as the player's does), so that the reader decodes
@@ -194,6 +197,26 @@ int main(int argc, char** argv) {
     DWORD_PTR result = 0;
     if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &result)) return 1;
     std::printf("result %llu\n", static_cast<unsigned long long>(result));
+    return 0;
+  }
+  if (command == "short" && argc == 3) {
+    char shortPath[MAX_PATH * 2];
+    const DWORD length = GetShortPathNameA(argv[2], shortPath, sizeof shortPath);
+    return length > 0 && length < sizeof shortPath && std::printf("short %s\n", shortPath) > 0 ? 0 : 1;
+  }
+  if (command == "run" && argc == 5) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started{};
+    std::string line = std::string("\"") + argv[4] + "\"";
+    if (!CreateProcessA(argv[4], &line[0], nullptr, nullptr, FALSE, 0, nullptr, argv[2], &startup, &started)) return 1;
+    if (WaitForSingleObject(started.hProcess, static_cast<DWORD>(number(argv[3]) * 1000)) != WAIT_OBJECT_0) {
+      TerminateProcess(started.hProcess, 3);
+      return 3;
+    }
+    DWORD code = 0;
+    GetExitCodeProcess(started.hProcess, &code);
+    std::printf("exit %lu\n", code);
     return 0;
   }
   return 64;
