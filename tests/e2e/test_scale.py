@@ -1,7 +1,7 @@
 """The bar at the display's scale: its size, its controls' places and its pictures."""
 import os
 
-from harness import ROOT, Player, check, park_pointer, region_differences, screenshot
+from harness import BUILD, ROOT, Player, check, park_pointer, region_differences, screenshot
 from screen import crop, read_png, write_png
 
 REFERENCE = os.path.join(ROOT, "tests", "e2e", "reference")
@@ -25,5 +25,5 @@ def test_at_96_dpi_the_bar_looks_as_it_always_has():
           "the bar is %d x %d" % (shown.width, shown.height))
     differing = region_differences(shown, 0, 0, expected, tolerance=0)
     if differing:
-        write_png(shown, os.path.join(os.environ.get("VEXMOOR_E2E_SCRATCH", "/tmp"), "bar-96dpi-shown.png"))
+        write_png(shown, os.path.join(BUILD, "logs", "bar-96dpi-shown.png"))
     check(differing == 0, "%d pixels of the bar differ from the reference" % differing)
