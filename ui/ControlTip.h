@@ -15,11 +15,9 @@ class ControlTip {
   void create(HWND control);
   // Empty text: no tip. A text given before create shows once the tip exists.
   void setText(const std::string& text);
-  const std::string& text() const { return tipText; }
   // Mouse messages of the control, so that the tip knows when to show.
   void relay(UINT message, WPARAM wParam, LPARAM lParam) const;
   void destroy();
-  HWND window() const { return tip; }
 
  private:
   void registerTool() const;

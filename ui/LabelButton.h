@@ -23,7 +23,6 @@ class LabelButton : public SubclassedControl {
   void setText(const std::string& name);
   // The text's font at the resolution of the monitor the bar is on.
   void setDpi(UINT dpi);
-  const ControlTip& tip() const { return textTip; }
 
  protected:
   LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;

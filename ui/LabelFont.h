@@ -18,7 +18,6 @@ class LabelFont {
   void take(HFONT dialogFont, UINT fontDpi);
   // The same face at another resolution, kept when another font is taken.
   void setDpi(UINT dpi);
-  UINT dpi() const { return currentDpi; }
 
   // The font the text is drawn in; null before take.
   HFONT primary();

@@ -52,7 +52,8 @@ int pictureScaleFor(UINT dpi) {
 
 HIMAGELIST PlayerPictures::loadStrip(int bitmapId, int controlId, UINT dpi) {
   HINSTANCE instance = Module::instance();
-  if (pictureScaleFor(dpi) == 100 && dpi == DisplayScale::designDpi) {
+  // At 100 % the strip is the resource as it has always been loaded.
+  if (dpi == DisplayScale::designDpi) {
     auto strip = static_cast<HBITMAP>(LoadImageA(instance, MAKEINTRESOURCEA(bitmapId), IMAGE_BITMAP, 0, 0, 0));
     const LONG width = bitmapSize(strip).cx;
     if (strip) DeleteObject(strip);
