@@ -23,6 +23,8 @@ xdotool mousemove 0 0
 # (not the launcher, whose command line names it too).
 unix_pid() { pgrep -n -f "^$(echo "$1" | tr '/' '.')" ; }
 private_kb() { awk '/^Private_(Clean|Dirty):/ {sum += $2} END {print sum}' "/proc/$1/smaps_rollup"; }
+# Written pages alone: the heap and the pictures, without the font files read.
+dirty_kb() { awk '/^Private_Dirty:/ {print $2}' "/proc/$1/smaps_rollup"; }
 median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "n/a" }'; }
 start() {
@@ -39,7 +41,7 @@ for dpi in 96 144; do
   wineserver -k; wineserver -w
   wine "$build/win/tests/e2e/vexmoor_probe.exe" hold >/dev/null 2>&1 </dev/null &
   sleep 2
-  declare -A times memory
+  declare -A times memory dirty
   # Alternated, each first in turn, so that a busy moment of the machine and
   # the cost of starting first fall on both alike.
   for round in 1 2 3 4 5 6 7; do
@@ -52,12 +54,15 @@ for dpi in 96 144; do
   done
   for program in "$exe" "$other"; do
     start "$program" >/dev/null; sleep 3
-    memory[$program]=$(private_kb "$(unix_pid "$program")")
+    pid=$(unix_pid "$program")
+    memory[$program]=$(private_kb "$pid")
+    dirty[$program]=$(dirty_kb "$pid")
     stop "$program"
   done
   mine=$(echo ${times[$exe]} | tr ' ' '\n' | median); theirs=$(echo ${times[$other]} | tr ' ' '\n' | median)
   echo "| $((dpi * 100 / 96)) % | time to the window, median of 7 (ms) | $mine | $theirs | $(ratio "$mine" "$theirs") |"
   echo "| $((dpi * 100 / 96)) % | private memory at rest (kB) | ${memory[$exe]} | ${memory[$other]} | $(ratio "${memory[$exe]}" "${memory[$other]}") |"
-  unset times memory
+  echo "| $((dpi * 100 / 96)) % | of which written (kB) | ${dirty[$exe]} | ${dirty[$other]} | $(ratio "${dirty[$exe]}" "${dirty[$other]}") |"
+  unset times memory dirty
 done
 echo "| | size of the exe (bytes) | $(stat -c %s "$exe") | $(stat -c %s "$other") | $(ratio "$(stat -c %s "$exe")" "$(stat -c %s "$other")") |"
