@@ -120,7 +120,15 @@ def test_a_change_of_resolution_moves_the_bar_to_the_suggested_place_at_the_new_
         check(code == 0, "the bar took no WM_DPICHANGED (code %d)" % code)
         state = player.state()
         shown = bar_picture(player)
+        # A suggestion that leaves part of the bar off the screen: the bar stays wholly on it.
+        work = state.workarea
+        code, _ = probe("dpichanged", 192, work.x + work.w - 100, work.y + 20, scaled(BAR[0], 192), scaled(BAR[1], 192))
+        check(code == 0, "the bar took no second WM_DPICHANGED (code %d)" % code)
+        moved = player.state()
     window = state.window
     check((window.x, window.y, window.w, window.h) == suggested, "the bar is at %r, not %r" % (window, suggested))
     check_layout(state, 144)
     check_pictures_drawn_for(shown, 150)
+    check_layout(moved, 192)
+    check(moved.window.x + moved.window.w <= work.x + work.w and moved.window.x >= work.x,
+          "the bar at %r is not wholly in the work area %r" % (moved.window, work))
