@@ -66,7 +66,10 @@ HIMAGELIST PlayerPictures::loadStrip(int bitmapId, int controlId, UINT dpi) {
   const SIZE drawn = bitmapSize(strip);
   HIMAGELIST list = nullptr;
   if (drawn.cx >= 4 && face.cx > 0 && face.cy > 0) list = ImageList_Create(face.cx, face.cy, ILC_COLOR24, 4, 0);
-  for (int image = 0; list && image < 4; ++image) {
+  // Drawn at the size of the place, the strip goes in as it is.
+  const bool drawnToSize = drawn.cx == 4 * face.cx && drawn.cy == face.cy;
+  if (list && drawnToSize) ImageList_Add(list, strip, nullptr);
+  for (int image = 0; list && !drawnToSize && image < 4; ++image) {
     // Each image reduced on its own, so that no image takes a seam of its neighbour.
     HBITMAP resized = BoxFilter::resized(strip, image * drawn.cx / 4, drawn.cx / 4, face.cx, face.cy);
     if (resized) ImageList_Add(list, resized, nullptr);
