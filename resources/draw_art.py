@@ -4,13 +4,26 @@
 The output is committed; the build uses the files and never runs this script.
 Run it again after changing a drawing:  python3 resources/draw_art.py
 Only the Python standard library is used: shapes are rasterised with 4 x 4
-supersampling and written as 24-bit BMP files and a 32-bit icon.
+supersampling and written as 24-bit BMP files and a 32-bit icon with a frame
+for every size Windows asks at the usual display scales. The same shapes are
+drawn again at every scale of SCALES, each picture stored as a PNG file under
+art/<percent>/, and art/scaled.rc lists them for the resource script.
 """
 import os
 import struct
+import zlib
 
 ART = os.path.join(os.path.dirname(os.path.abspath(__file__)), "art")
 SAMPLES = 4
+# The display scales the bar has pictures of its own for, in percent.
+SCALES = (125, 150, 175, 200, 250, 300)
+ICON_SIZES = (16, 20, 24, 32, 40, 48, 64)
+
+
+def scaled_length(length, scale):
+    """A length of the 100 % design in pixels at the scale, halves rounded up,
+    as the player rounds every place and size of the bar."""
+    return int(length * scale + 0.5)
 
 
 def hex_colour(text):
@@ -24,8 +37,12 @@ def mix(a, b, t):
 class Canvas:
     """An RGBA picture; shapes are coverage tests evaluated per sub-sample."""
 
-    def __init__(self, width, height, fill=(0, 0, 0), alpha=255):
-        self.width, self.height = width, height
+    def __init__(self, width, height, fill=(0, 0, 0), alpha=255, scale=1):
+        """width and height in pixels of the 100 % design; shapes are given in
+        those too and drawn at the scale."""
+        self.scale = scale
+        self.width, self.height = scaled_length(width, scale), scaled_length(height, scale)
+        width, height = self.width, self.height
         self.pixels = [[list(fill) + [alpha] for _ in range(width)] for _ in range(height)]
 
     def paint(self, inside, colour, left=0, top=0, right=None, bottom=None):
@@ -35,6 +52,11 @@ class Canvas:
         right = self.width if right is None else min(right, self.width)
         bottom = self.height if bottom is None else min(bottom, self.height)
         step = 1.0 / SAMPLES
+        scale = self.scale
+        if scale != 1:
+            shape, paint = inside, colour
+            inside = lambda x, y: shape(x / scale, y / scale)
+            colour = (lambda x, y: paint(x / scale, y / scale)) if callable(paint) else paint
         for y in range(max(0, top), bottom):
             for x in range(max(0, left), right):
                 hits = 0
@@ -54,6 +76,8 @@ class Canvas:
                 p[3] = round(out_a * 255)
 
     def blit(self, other, left, top):
+        """Copies another canvas of the same scale at a place of the 100 % design."""
+        left, top = scaled_length(left, self.scale), scaled_length(top, self.scale)
         for y in range(other.height):
             for x in range(other.width):
                 self.pixels[top + y][left + x] = list(other.pixels[y][x])
@@ -142,8 +166,8 @@ STATES = [
 ]
 
 
-def button_face(glyph, state):
-    face = Canvas(20, 20, fill=hex_colour("1C2128"))
+def button_face(glyph, state, scale=1):
+    face = Canvas(20, 20, fill=hex_colour("1C2128"), scale=scale)
     top, bottom = hex_colour(state["top"]), hex_colour(state["bottom"])
     face.paint(rounded_rect(1, 1, 19, 19, 4), hex_colour(state["rim"]))
     face.paint(rounded_rect(2, 2, 18, 18, 3), vertical(top, bottom, 2, 18))
@@ -151,16 +175,16 @@ def button_face(glyph, state):
     return face
 
 
-def button_strip(name):
-    strip = Canvas(80, 20)
+def button_strip(name, scale=1):
+    strip = Canvas(80, 20, scale=scale)
     for index, state in enumerate(STATES):
-        strip.blit(button_face(GLYPHS[name], state), index * 20, 0)
+        strip.blit(button_face(GLYPHS[name], state, scale), index * 20, 0)
     return strip
 
 
-def label_panel(width):
+def label_panel(width, scale=1):
     """Dark, slightly sunk panel behind a white label text."""
-    panel = Canvas(width, 20, fill=hex_colour("1C2128"))
+    panel = Canvas(width, 20, fill=hex_colour("1C2128"), scale=scale)
     panel.paint(rounded_rect(0, 1, width, 19, 3), hex_colour("07090C"))
     panel.paint(rounded_rect(1, 2, width, 19, 2.5), hex_colour("3A4452"))
     panel.paint(rounded_rect(1, 2, width - 1, 18, 2.5),
@@ -168,8 +192,8 @@ def label_panel(width):
     return panel
 
 
-def background():
-    bg = Canvas(280, 34)
+def background(scale=1):
+    bg = Canvas(280, 34, scale=scale)
     bg.paint(rect(0, 0, 280, 34), vertical(hex_colour("2A313B"), hex_colour("161A20"), 0, 34))
     bg.paint(rect(0, 0, 280, 1), hex_colour("4C5767"))
     bg.paint(rect(0, 0, 1, 34), hex_colour("3C4553"))
@@ -220,6 +244,36 @@ def bmp_bytes(canvas):
     return header + info + image
 
 
+def png_bytes(canvas):
+    """A 24-bit PNG; each row filtered the way that leaves the smallest sum of differences."""
+    def paeth(a, b, c):
+        p = a + b - c
+        pa, pb, pc = abs(p - a), abs(p - b), abs(p - c)
+        return a if pa <= pb and pa <= pc else (b if pb <= pc else c)
+
+    raw = bytearray()
+    previous = bytes(canvas.width * 3)
+    for y in range(canvas.height):
+        row = bytes(v for r, g, b, _ in canvas.pixels[y] for v in (r, g, b))
+        left = lambda i: row[i - 3] if i >= 3 else 0
+        upper_left = lambda i: previous[i - 3] if i >= 3 else 0
+        candidates = [
+            bytes([0]) + row,
+            bytes([1]) + bytes((row[i] - left(i)) & 255 for i in range(len(row))),
+            bytes([2]) + bytes((row[i] - previous[i]) & 255 for i in range(len(row))),
+            bytes([4]) + bytes((row[i] - paeth(left(i), previous[i], upper_left(i))) & 255 for i in range(len(row))),
+        ]
+        raw += min(candidates, key=lambda c: sum(v if v < 128 else 256 - v for v in c[1:]))
+        previous = row
+
+    def chunk(kind, data):
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF)
+
+    header = struct.pack(">IIBBBBB", canvas.width, canvas.height, 8, 2, 0, 0, 0)
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(bytes(raw), 9))
+            + chunk(b"IEND", b""))
+
+
 def icon_image_bytes(canvas):
     size = canvas.width
     colour = bytearray()
@@ -251,24 +305,36 @@ def ico_bytes(canvases):
     return header + directory + b"".join(images)
 
 
+# Each picture: its file name, its resource name and how it is drawn at a scale.
+PICTURES = [
+    ("play", "IDB_PLAY_FACE", lambda s: button_strip("play", s)),
+    ("stop", "IDB_STOP_FACE", lambda s: button_strip("stop", s)),
+    ("exit", "IDB_EXIT", lambda s: button_strip("exit", s)),
+    ("next", "IDB_NEXT", lambda s: button_strip("next", s)),
+    ("cue", "IDB_CUE", lambda s: button_strip("cue", s)),
+    ("prev", "IDB_PREV", lambda s: button_strip("prev", s)),
+    ("track_label", "IDB_TRACK_LABEL", lambda s: label_panel(75, s)),
+    ("group_label", "IDB_GROUP_LABEL", lambda s: label_panel(60, s)),
+    ("background", "IDB_BACKGROUND", background),
+]
+
+
 def main():
     os.makedirs(ART, exist_ok=True)
-    bitmaps = {
-        "play.bmp": button_strip("play"),
-        "stop.bmp": button_strip("stop"),
-        "exit.bmp": button_strip("exit"),
-        "next.bmp": button_strip("next"),
-        "cue.bmp": button_strip("cue"),
-        "prev.bmp": button_strip("prev"),
-        "track_label.bmp": label_panel(75),
-        "group_label.bmp": label_panel(60),
-        "background.bmp": background(),
-    }
-    for name, canvas in bitmaps.items():
-        with open(os.path.join(ART, name), "wb") as out:
-            out.write(bmp_bytes(canvas))
+    for name, _, draw in PICTURES:
+        with open(os.path.join(ART, name + ".bmp"), "wb") as out:
+            out.write(bmp_bytes(draw(1)))
     with open(os.path.join(ART, "player.ico"), "wb") as out:
-        out.write(ico_bytes([icon(16), icon(32), icon(48)]))
+        out.write(ico_bytes([icon(size) for size in ICON_SIZES]))
+    lines = ["// Written by draw_art.py: the bar's pictures at each display scale, as PNG files."]
+    for percent in SCALES:
+        os.makedirs(os.path.join(ART, str(percent)), exist_ok=True)
+        for name, resource, draw in PICTURES:
+            with open(os.path.join(ART, str(percent), name + ".png"), "wb") as out:
+                out.write(png_bytes(draw(percent / 100)))
+            lines.append("SCALED_PICTURE(%s, %d) RCDATA \"art/%d/%s.png\"" % (resource, percent, percent, name))
+    with open(os.path.join(ART, "scaled.rc"), "w") as out:
+        out.write("\n".join(lines) + "\n")
 
 
 if __name__ == "__main__":

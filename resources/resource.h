@@ -61,3 +61,6 @@
 // The group and track menus number their items from here: item = id - first.
 #define ID_DYNAMIC_FIRST 32970
 #define ID_DYNAMIC_LAST 42970
+
+// The pictures drawn at other display scales: the bitmap's id and the scale in percent.
+#define SCALED_PICTURE(bitmapId, percent) (((bitmapId) - 200) * 1000 + (percent))

@@ -7,6 +7,10 @@ packages=(
   wine wine64 xvfb xdotool imagemagick locales fonts-ipafont-gothic
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav sox lame ffmpeg
   libx11-dev python3 valgrind zip
+  # The fonts most Wine users have (Debian's Wine recommends them), and one for Hangul.
+  fonts-liberation
+  fonts-liberation2
+  fonts-nanum
 )
 missing=()
 for p in "${packages[@]}"; do

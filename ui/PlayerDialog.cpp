@@ -5,6 +5,7 @@
 #include "ui/AboutDialog.h"
 #include "ui/BarLayout.h"
 #include "ui/DialogProcedure.h"
+#include "ui/DisplayScale.h"
 #include "ui/DroppedFiles.h"
 #include "ui/FolderChooser.h"
 #include "ui/HexColor.h"
@@ -95,15 +96,7 @@ void PlayerDialog::setIcons() {
 
 void PlayerDialog::prepareWindow() {
   labelTextColor = labelColorFromText(loadString(IDS_LABEL_TEXT_COLOR));
-
-  HIMAGELIST exitImages = PlayerPictures::loadStrip(IDB_EXIT);
-  HIMAGELIST nextImages = PlayerPictures::loadStrip(IDB_NEXT);
-  HIMAGELIST cueImages = PlayerPictures::loadStrip(IDB_CUE);
-  HIMAGELIST prevImages = PlayerPictures::loadStrip(IDB_PREV);
-  pictures.loadFaces();
-  bindSkinButtons(exitImages, nextImages, cueImages, prevImages);
-
-  pictures.loadBitmaps();
+  bindSkinButtons();
   bindLabel(trackLabel, IDC_TRACK_MENU, pictures.trackLabelBitmap);
   trackName = loadWindowText(control(IDC_TRACK_MENU));
   bindLabel(groupLabel, IDC_GROUP_MENU, pictures.groupLabelBitmap);
@@ -111,30 +104,68 @@ void PlayerDialog::prepareWindow() {
   layered.load();
   if (player->state().transparent) layered.apply(dialog, true);
 
-  const SIZE background = bitmapSize(pictures.backgroundBitmap);
-  resizeClientArea(dialog, background.cx, background.cy);
-  BarLayout::placeControls(dialog);
-  pictures.createPalette(dialog);
+  DisplayScale::keepOwnLayout(dialog);
+  showAtScale(DisplayScale::ofWindow(dialog));
 }
 
-void PlayerDialog::bindSkinButtons(HIMAGELIST exitImages, HIMAGELIST nextImages, HIMAGELIST cueImages,
-                                   HIMAGELIST prevImages) {
+void PlayerDialog::showAtScale(UINT dpi) {
+  const struct {
+    SkinButton& button;
+    int bitmapId;
+    int controlId;
+  } strips[] = {
+      {exitButton, IDB_EXIT, IDOK},
+      {nextButton, IDB_NEXT, IDC_NEXT},
+      {cueButton, IDB_CUE, IDC_CUE},
+      {prevButton, IDB_PREV, IDC_PREV},
+  };
+  for (const auto& strip : strips) {
+    HIMAGELIST previous = strip.button.setImageList(PlayerPictures::loadStrip(strip.bitmapId, strip.controlId, dpi));
+    if (previous) ImageList_Destroy(previous);
+  }
+  // The play button holds one of the two face lists: it lets go of it only once it holds a new one.
+  HIMAGELIST heldFace = playButton.imageList();
+  pictures.loadFaces(dpi, heldFace);
+  playButton.setImageList(showingStopFace ? pictures.stopFaceImages : pictures.playFaceImages);
+  if (heldFace) ImageList_Destroy(heldFace);
+
+  pictures.loadBitmaps(dpi);
+  trackLabel.setDpi(dpi);
+  groupLabel.setDpi(dpi);
+  const SIZE bar = BarLayout::barSize(dpi);
+  resizeClientArea(dialog, bar.cx, bar.cy);
+  BarLayout::placeControls(dialog, dpi);
+  pictures.createPalette(dialog);
+  InvalidateRect(dialog, nullptr, TRUE);
+}
+
+LRESULT PlayerDialog::onDpiChanged(const WindowMessage& m) {
+  // The system suggests where the bar keeps its place on the new monitor at its new size.
+  if (const auto* suggested = reinterpret_cast<const RECT*>(m.lParam)) {
+    SetWindowPos(dialog, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                 suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  const UINT dpi = LOWORD(m.wParam);
+  showAtScale(dpi ? dpi : DisplayScale::ofWindow(dialog));
+  keepInsideWorkArea(dialog);
+  return 0;
+}
+
+void PlayerDialog::bindSkinButtons() {
   struct Binding {
     SkinButton& button;
     int controlId;
-    HIMAGELIST images;
     UINT tipText;
   };
   const Binding bindings[] = {
-      {playButton, IDC_PLAY, pictures.playFaceImages, IDS_TIP_PLAY},
-      {exitButton, IDOK, exitImages, IDS_TIP_EXIT},
-      {nextButton, IDC_NEXT, nextImages, IDS_TIP_NEXT},
-      {cueButton, IDC_CUE, cueImages, IDS_TIP_CUE},
-      {prevButton, IDC_PREV, prevImages, IDS_TIP_PREV},
+      {playButton, IDC_PLAY, IDS_TIP_PLAY},
+      {exitButton, IDOK, IDS_TIP_EXIT},
+      {nextButton, IDC_NEXT, IDS_TIP_NEXT},
+      {cueButton, IDC_CUE, IDS_TIP_CUE},
+      {prevButton, IDC_PREV, IDS_TIP_PREV},
   };
   for (const Binding& b : bindings) {
     b.button.attach(control(b.controlId));
-    b.button.setImageList(b.images);
     b.button.setImages(SkinButton::normal, SkinButton::pressedState, SkinButton::hover, SkinButton::disabled);
     b.button.setToolTipText(loadString(b.tipText));
     b.button.setStyle(SkinButton::hoverMode);
@@ -145,8 +176,6 @@ void PlayerDialog::bindLabel(LabelButton& label, int controlId, const HBITMAP& b
   label.attach(control(controlId));
   label.setTextColor(labelTextColor);
   label.setBitmap(bitmap);
-  const SIZE size = bitmapSize(bitmap);
-  resizeClientArea(label.window(), size.cx, size.cy);
 }
 
 void PlayerDialog::applyTopMost() { applyTopMost(player->state().topMost); }
@@ -235,6 +264,7 @@ void PlayerDialog::onTransparent(const WindowMessage&) {
 
 void PlayerDialog::setPlayButtonFace(PlayButtonFace face) {
   const bool play = face == PlayButtonFace::Play;
+  showingStopFace = !play;
   playButton.setImageList(play ? pictures.playFaceImages : pictures.stopFaceImages);
   playButton.setToolTipText(loadString(play ? IDS_TIP_PLAY : IDS_TIP_STOP));
   RedrawWindow(playButton.window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);

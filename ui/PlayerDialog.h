@@ -23,6 +23,8 @@
 
 // The graph has events to collect.
 constexpr UINT WM_GRAPHNOTIFY = WM_APP + 201;
+// The bar is now on a monitor of another resolution (Windows 8.1 and later).
+constexpr UINT wmDpiChanged = 0x02E0;
 
 class PlayerDialog final : public PlayerDisplay, public StartUpWindowSteps, public MessageFilter {
  public:
@@ -69,6 +71,7 @@ class PlayerDialog final : public PlayerDisplay, public StartUpWindowSteps, publ
         Map::message(WM_MOUSEWHEEL, &PlayerDialog::onMouseWheel),
         Map::anyMessage(&PlayerDialog::onAppCommand),
         Map::anyMessage(&PlayerDialog::onScreensChanged),
+        Map::message(wmDpiChanged, &PlayerDialog::onDpiChanged),
     };
     return map;
   }
@@ -147,9 +150,14 @@ class PlayerDialog final : public PlayerDisplay, public StartUpWindowSteps, publ
   bool onAppCommand(const WindowMessage& m, LRESULT& result);
   void runMediaCommand(MediaCommand command);
 
+  // The resolution changed: the bar takes the suggested place, and its size,
+  // controls, pictures and font follow; it stays wholly on a monitor.
+  LRESULT onDpiChanged(const WindowMessage& m);
+  // Every picture, place and size of the bar and its label font at the resolution.
+  void showAtScale(UINT dpi);
+
   void setIcons();
-  void bindSkinButtons(HIMAGELIST exitImages, HIMAGELIST nextImages, HIMAGELIST cueImages,
-                       HIMAGELIST prevImages);
+  void bindSkinButtons();
   void bindLabel(LabelButton& label, int controlId, const HBITMAP& bitmap);
   HWND control(int id) const { return GetDlgItem(dialog, id); }
 
@@ -168,6 +176,7 @@ class PlayerDialog final : public PlayerDisplay, public StartUpWindowSteps, publ
   SkinButton prevButton;
   LabelButton trackLabel;
   LabelButton groupLabel;
+  bool showingStopFace = false;
   MediaKeys mediaKeys;
   // What is left of a notch of a high-resolution wheel.
   int wheelDelta = 0;

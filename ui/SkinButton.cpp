@@ -1,28 +1,15 @@
 #include "ui/SkinButton.h"
 
-#include "ui/Module.h"
 #include "ui/WindowPlacement.h"
 
 SkinButton::~SkinButton() {
   if (images) ImageList_Destroy(images);
-  if (tip) DestroyWindow(tip);
 }
 
 bool SkinButton::attach(HWND control) {
   if (!subclass(control)) return false;
   SetWindowLongPtrA(control, GWL_STYLE, GetWindowLongPtrA(control, GWL_STYLE) | BS_OWNERDRAW);
-  // The tip has no owner: under Wine a window that owns pop-ups can no longer be
-  // put back on top of the others, which would break always-on-top. The button
-  // destroys its tip itself.
-  // A tip shows while another program is active too (always-tip), over every
-  // window (topmost), and shows its text as it stands (no prefix).
-  tip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
-                        Module::instance(), nullptr);
-  if (tip && !tipText.empty()) {
-    SendMessageA(tip, TTM_ACTIVATE, TRUE, 0);
-    registerTool();
-  }
+  tip.create(control);
   if (images && in(autoSize)) sizeToImage();
   return true;
 }
@@ -42,45 +29,14 @@ void SkinButton::setImages(int normalImage, int pressedImage, int hoverImage, in
 }
 
 bool SkinButton::setToolTipText(const std::string& text) {
-  tipText = text;
-  if (text.empty()) {
-    if (tip) SendMessageA(tip, TTM_ACTIVATE, FALSE, 0);
-    return true;
-  }
-  if (tip) {
-    SendMessageA(tip, TTM_ACTIVATE, TRUE, 0);
-    registerTool();
-  }
+  tip.setText(text);
   return true;
-}
-
-void SkinButton::registerTool() const {
-  TTTOOLINFOA tool{};
-  tool.cbSize = TTTOOLINFOA_V2_SIZE;
-  tool.uFlags = TTF_IDISHWND;
-  tool.hwnd = GetParent(window());
-  tool.uId = reinterpret_cast<UINT_PTR>(window());
-  tool.hinst = Module::instance();
-  tool.lpszText = const_cast<char*>(tipText.c_str());
-  // One tool per button: a new text replaces the tool rather than adding a second one
-  // that the tip would never find.
-  SendMessageA(tip, TTM_DELTOOL, 0, reinterpret_cast<LPARAM>(&tool));
-  SendMessageA(tip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void SkinButton::sizeToImage() const {
   int width = 0;
   int height = 0;
   if (ImageList_GetIconSize(images, &width, &height)) resizeClientArea(window(), width, height);
-}
-
-void SkinButton::relayToTip(UINT message, WPARAM wParam, LPARAM lParam) const {
-  MSG relayed{};
-  relayed.hwnd = window();
-  relayed.message = message;
-  relayed.wParam = wParam;
-  relayed.lParam = lParam;
-  SendMessageA(tip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
 }
 
 int SkinButton::imageToDraw() const {
@@ -154,7 +110,7 @@ LRESULT SkinButton::onLeftButtonUp(WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT SkinButton::handle(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message >= WM_MOUSEFIRST && message <= WM_MBUTTONDBLCLK && tip) relayToTip(message, wParam, lParam);
+  tip.relay(message, wParam, lParam);
 
   switch (message) {
     case WM_ERASEBKGND:
@@ -222,8 +178,7 @@ LRESULT SkinButton::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_DESTROY:
       // The tip goes with its button.
-      if (tip) DestroyWindow(tip);
-      tip = nullptr;
+      tip.destroy();
       break;
     default:
       break;

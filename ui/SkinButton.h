@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "ui/ControlTip.h"
 #include "ui/SubclassedControl.h"
 
 class SkinButton : public SubclassedControl {
@@ -42,8 +43,6 @@ class SkinButton : public SubclassedControl {
   void paint(WPARAM dcGiven);
   void repaint() const;
   void sizeToImage() const;
-  void registerTool() const;
-  void relayToTip(UINT message, WPARAM wParam, LPARAM lParam) const;
   LRESULT onMouseMove(WPARAM wParam, LPARAM lParam);
   LRESULT onLeftButtonUp(WPARAM wParam, LPARAM lParam);
 
@@ -53,6 +52,5 @@ class SkinButton : public SubclassedControl {
   bool mouseOver = false;
   bool focused = false;
   bool pressed = false;
-  HWND tip = nullptr;
-  std::string tipText;
+  ControlTip tip;
 };

@@ -143,6 +143,32 @@ int printTemplate(const char* exe) {
 }
 
 unsigned long long number(const char* text) { return std::strtoull(text, nullptr, 0); }
+
+// WM_DPICHANGED as the system sends it: the new resolution and a suggested
+// rectangle that lives in the player's own memory.
+int sendDpiChanged(char** argv) {
+  HWND window = playerWindow();
+  DWORD processId = 0;
+  GetWindowThreadProcessId(window, &processId);
+  HANDLE process = window ? OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, processId) : nullptr;
+  if (!process) return 2;
+  const int x = std::atoi(argv[3]);
+  const int y = std::atoi(argv[4]);
+  const RECT suggested{x, y, x + std::atoi(argv[5]), y + std::atoi(argv[6])};
+  void* remote = VirtualAllocEx(process, nullptr, sizeof suggested, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+  int code = 1;
+  DWORD_PTR result = 0;
+  if (remote && WriteProcessMemory(process, remote, &suggested, sizeof suggested, nullptr)) {
+    const WORD dpi = static_cast<WORD>(number(argv[2]));
+    if (SendMessageTimeoutA(window, 0x02E0, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(remote), SMTO_ABORTIFHUNG,
+                            5000, &result)) {
+      code = 0;
+    }
+  }
+  if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  CloseHandle(process);
+  return code;
+}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -185,6 +211,7 @@ int main(int argc, char** argv) {
     std::printf("count %zu\n", playerWindows().size());
     return 0;
   }
+  if (command == "dpichanged" && argc == 7) return sendDpiChanged(argv);
   if (command == "state") return printState();
   if (command == "template" && argc == 3) return printTemplate(argv[2]);
   if ((command == "post" || command == "send") && (argc == 5 || argc == 6)) {

@@ -60,3 +60,24 @@ def strip_state_shown(shot, rect, strip):
         if region_differences(shot, rect.x, rect.y, strip, index * 20, 0, 20, 20) == 0:
             return index
     return None
+
+
+def crop(shot, rect):
+    """The part of a screenshot under rect, as an Image of its own."""
+    rgb = bytearray()
+    for y in range(rect.y, rect.y + rect.h):
+        start = (y * shot.width + rect.x) * 3
+        rgb += shot.rgb[start:start + rect.w * 3]
+    return Image(rect.w, rect.h, bytes(rgb))
+
+
+def read_png(path):
+    """A PNG read through ImageMagick."""
+    out = subprocess.run(["convert", path, "-depth", "8", "ppm:-"], capture_output=True, check=True).stdout
+    header = re.match(rb"P6\s+(\d+)\s+(\d+)\s+(\d+)\s", out)
+    return Image(int(header.group(1)), int(header.group(2)), out[header.end():])
+
+
+def write_png(image, path):
+    ppm = b"P6 %d %d 255\n" % (image.width, image.height) + image.rgb
+    subprocess.run(["convert", "ppm:-", "png:" + path], input=ppm, check=True)

@@ -4,7 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "ControlHost.h"
+#include "resources/resource.h"
 #include "ui/Reflection.h"
 
 namespace {
@@ -91,6 +96,91 @@ TEST_F(LabelButtonTest, DrawsANameWholeInTheDialogsJapaneseFontWhateverTheProces
   DeleteObject(font);
   EXPECT_GT(referencePixels, 10);
   EXPECT_EQ(labelPixels, referencePixels);
+}
+
+// The track label of the bar's own template, in the font the dialog manager gives it.
+class BarLabel {
+ public:
+  BarLabel() {
+    dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_PLAYER), nullptr, &procedure, 0);
+    control = GetDlgItem(dialog, IDC_TRACK_MENU);
+    SetWindowPos(control, nullptr, 0, 0, 75, 20, SWP_NOMOVE | SWP_NOZORDER);
+    label.attach(control);
+    label.setTextColor(white);
+  }
+  ~BarLabel() { DestroyWindow(dialog); }
+
+  // The label's pixels with the name: 1 where the text is drawn.
+  std::vector<bool> drawn(const std::wstring& name) {
+    SetWindowTextW(control, name.c_str());
+    Canvas canvas(75, 20);
+    canvas.fill(RGB(0, 0, 0), 75, 20);
+    SendMessageA(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.dc), PRF_CLIENT);
+    std::vector<bool> text;
+    for (int y = 0; y < 20; ++y) {
+      for (int x = 0; x < 75; ++x) text.push_back(canvas.at(x, y) != RGB(0, 0, 0));
+    }
+    return text;
+  }
+
+  HWND dialog = nullptr;
+  HWND control = nullptr;
+  LabelButton label;
+
+ private:
+  static INT_PTR CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    if (message != WM_DRAWITEM || !reflectNotification(window, WindowMessage{message, wParam, lParam}, result)) {
+      return FALSE;
+    }
+    SetWindowLongPtrA(window, DWLP_MSGRESULT, result);
+    return TRUE;
+  }
+};
+
+TEST(LabelButtonFonts, DrawsEveryNameInGlyphsNotBoxes) {
+  // Missing glyphs all draw the same box: a name of distinct characters then
+  // looks the same written backwards.
+  struct Case {
+    const char* script;
+    std::wstring name;
+  };
+  const Case cases[] = {
+      {"Japanese", L"\x30C7\x30D5\x30A9\x30EB\x30C8"},
+      {"Korean", L"\xD55C\xAD6D\xC5B4\xB178\xB798"},
+      {"accented Latin", L"\x0159\x016F\x011B\x0161\x010D\x017E"},
+  };
+  BarLabel bar;
+  for (const Case& c : cases) {
+    std::wstring backwards(c.name.rbegin(), c.name.rend());
+    const std::vector<bool> forward = bar.drawn(c.name);
+    EXPECT_GT(std::count(forward.begin(), forward.end(), true), 20) << c.script;
+    EXPECT_TRUE(forward != bar.drawn(backwards)) << c.script << ": drawn as boxes";
+  }
+}
+
+TEST(LabelButtonFonts, FollowsTheBarsResolution) {
+  BarLabel bar;
+  const std::wstring name = L"\x30C7\x30D5";
+  const std::vector<bool> usual = bar.drawn(name);
+  bar.label.setDpi(192);
+  const std::vector<bool> doubled = bar.drawn(name);
+  EXPECT_GT(std::count(doubled.begin(), doubled.end(), true), 2 * std::count(usual.begin(), usual.end(), true));
+}
+
+TEST(LabelButtonTip, ShowsTheWholeNameAsItStands) {
+  BarLabel bar;
+  const std::string name = "a very long name of a folder & its music, cut at both ends";
+  bar.label.setText(name);
+  HWND tip = tipOf(bar.control);
+  ASSERT_NE(tip, nullptr);
+  EXPECT_EQ(tipText(tip, bar.control), name);
+  EXPECT_EQ(GetWindowLongA(tip, GWL_STYLE) & TTS_NOPREFIX, TTS_NOPREFIX);
+  bar.label.setText("x.wav");
+  EXPECT_EQ(SendMessageA(tip, TTM_GETTOOLCOUNT, 0, 0), 1);
+  EXPECT_EQ(tipText(tip, bar.control), "x.wav");
+  DestroyWindow(bar.control);
+  EXPECT_FALSE(IsWindow(tip)) << "the tip outlived its label";
 }
 
 TEST_F(LabelButtonTest, ShowsTheBitmapTheOwnerHoldsAtEachPaint) {

@@ -1,6 +1,7 @@
 // The resources as the program reads them back at run time: the resource
 // compiler must have turned the UTF-8 source into the right UTF-16 texts.
 #include <windows.h>
+#include <objbase.h>
 
 #include <gtest/gtest.h>
 
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "resources/resource.h"
+#include "ui/PngPicture.h"
 
 namespace {
 
@@ -99,8 +101,8 @@ TEST(Resources, BitmapsAre24BitsAtTheirSizes) {
   }
 }
 
-TEST(Resources, IconComesInThreeSizes) {
-  for (int size : {16, 32, 48}) {
+TEST(Resources, IconHasAFrameForEverySizeTheScalesAsk) {
+  for (int size : {16, 20, 24, 32, 40, 48, 64}) {
     HICON icon = static_cast<HICON>(LoadImageA(module(), MAKEINTRESOURCEA(IDI_PLAYER), IMAGE_ICON, size, size, 0));
     ASSERT_NE(icon, nullptr) << size;
     ICONINFO info{};
@@ -112,6 +114,30 @@ TEST(Resources, IconComesInThreeSizes) {
     DeleteObject(info.hbmMask);
     DestroyIcon(icon);
   }
+}
+
+TEST(Resources, EveryPictureIsDrawnAtEveryScaleAtItsScaledSize) {
+  CoInitialize(nullptr);
+  const struct {
+    int id;
+    int width;
+    int height;
+  } pictures[] = {{IDB_PLAY_FACE, 80, 20}, {IDB_STOP_FACE, 80, 20}, {IDB_TRACK_LABEL, 75, 20},
+                  {IDB_EXIT, 80, 20},      {IDB_BACKGROUND, 280, 34}, {IDB_NEXT, 80, 20},
+                  {IDB_CUE, 80, 20},       {IDB_PREV, 80, 20},        {IDB_GROUP_LABEL, 60, 20}};
+  for (int percent : {125, 150, 175, 200, 250, 300}) {
+    for (const auto& p : pictures) {
+      HBITMAP drawn = PngPicture::load(module(), SCALED_PICTURE(p.id, percent));
+      ASSERT_NE(drawn, nullptr) << p.id << " at " << percent;
+      BITMAP size{};
+      GetObjectA(drawn, sizeof size, &size);
+      EXPECT_EQ(size.bmWidth, (p.width * percent * 2 + 100) / 200) << p.id << " at " << percent;
+      EXPECT_EQ(size.bmHeight, (p.height * percent * 2 + 100) / 200) << p.id << " at " << percent;
+      DeleteObject(drawn);
+    }
+  }
+  EXPECT_EQ(PngPicture::load(module(), IDB_BACKGROUND), nullptr) << "a bitmap is no PNG";
+  CoUninitialize();
 }
 
 INT_PTR CALLBACK quiet(HWND, UINT, WPARAM, LPARAM) { return FALSE; }

@@ -171,41 +171,6 @@ TEST_F(SkinButtonTest, ANewImageListShowsAtTheNextPaintAndTheOldOneGoesBack) {
   ImageList_Destroy(first);
 }
 
-HWND tipOf(HWND control) {
-  struct Search {
-    HWND control;
-    HWND tip;
-  } search{control, nullptr};
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM found) -> BOOL {
-        char name[64] = {};
-        GetClassNameA(window, name, sizeof name);
-        auto* s = reinterpret_cast<Search*>(found);
-        TTTOOLINFOA tool{};
-        tool.cbSize = TTTOOLINFOA_V2_SIZE;
-        tool.hwnd = GetParent(s->control);
-        tool.uId = reinterpret_cast<UINT_PTR>(s->control);
-        if (std::string(name) == TOOLTIPS_CLASSA && SendMessageA(window, TTM_GETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&tool))) {
-          s->tip = window;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.tip;
-}
-
-std::string tipText(HWND tip, HWND control) {
-  char text[256] = {};
-  TTTOOLINFOA tool{};
-  tool.cbSize = TTTOOLINFOA_V2_SIZE;
-  tool.hwnd = GetParent(control);
-  tool.uId = reinterpret_cast<UINT_PTR>(control);
-  tool.lpszText = text;
-  SendMessageA(tip, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
-  return text;
-}
-
 TEST_F(SkinButtonTest, OneToolTipWithTheTextSetLast) {
   ASSERT_TRUE(button.setToolTipText("play"));
   HWND tip = tipOf(control);
