@@ -5,6 +5,9 @@
 #include <memory>
 
 #include "TestFolder.h"
+#ifdef _WIN32
+#include "platform/File_win32.h"
+#endif
 
 namespace {
 
@@ -144,6 +147,39 @@ TEST(PlayerSettings, ALockedFileReadsAsDefaultsAndIsNotOverwritten) {
   }
   EXPECT_EQ(test_files::read(path), "RandomMode=1\nTopMode=0\n");
 }
+
+#ifdef _WIN32
+// A file that opens and then fails to read, as a cloud placeholder whose sync
+// client is offline does, and one that delivers less than its size.
+BOOL WINAPI failingRead(HANDLE, LPVOID, DWORD, LPDWORD read, LPOVERLAPPED) {
+  *read = 0;
+  SetLastError(ERROR_IO_DEVICE);
+  return FALSE;
+}
+BOOL WINAPI shortRead(HANDLE file, LPVOID buffer, DWORD size, LPDWORD read, LPOVERLAPPED overlapped) {
+  return ReadFile(file, buffer, size / 2, read, overlapped);
+}
+
+TEST(PlayerSettings, AFileThatOpensButCannotBeReadReadsAsDefaultsAndIsNotOverwritten) {
+  for (const file::ReadFunction read : {&failingRead, &shortRead}) {
+    TestFolder folder;
+    const std::string path = folder.file("tovik.def", "RandomMode=1\nTopMode=0\n");
+    PlayerState state;
+    const file::ReadFunction real = file::replaceRead(read);
+    {
+      SettingsFile in;
+      EXPECT_FALSE(in.open(path, false));
+      readSettings(in, state);
+    }
+    file::replaceRead(real);
+    EXPECT_EQ(state.randomMode, 0);
+    SettingsFile out;
+    if (out.open(path, true)) writeSettings(state, out);
+    out.close();
+    EXPECT_EQ(test_files::read(path), "RandomMode=1\nTopMode=0\n");
+  }
+}
+#endif
 
 }  // namespace
 
