@@ -1,5 +1,6 @@
 #include "ToneSequence.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 
@@ -67,6 +68,22 @@ std::vector<int> heard(const std::vector<float>& stereo, unsigned sampleRate,
     runStart = i;
   }
   return sequence;
+}
+
+Loudness loudness(const std::vector<float>& stereo, unsigned sampleRate) {
+  const std::size_t blockSize = sampleRate / 1000 * blockMs;
+  std::vector<double> levels;
+  for (std::size_t begin = 0; begin + blockSize <= stereo.size() / 2; begin += blockSize) {
+    double energy = 0;
+    for (std::size_t i = 2 * begin; i < 2 * (begin + blockSize); ++i) energy += stereo[i] * stereo[i];
+    if (energy / (2 * blockSize) >= silence) levels.push_back(energy / (2 * blockSize));
+  }
+  Loudness heard;
+  if (levels.empty()) return heard;
+  std::nth_element(levels.begin(), levels.begin() + levels.size() / 2, levels.end());
+  heard.decibels = 10 * std::log10(levels[levels.size() / 2]);
+  heard.milliseconds = static_cast<unsigned>(levels.size() * blockMs);
+  return heard;
 }
 
 }  // namespace tone_sequence
