@@ -54,7 +54,6 @@ bool FolderSearch::start(const std::string& pattern) {
     return false;
   }
   widePattern = extendedLengthPath(widePattern);
-  if (widePattern.empty()) return false;
   WIN32_FIND_DATAW data;
   handle_->find = FindFirstFileExW(widePattern.c_str(), FindExInfoBasic, &data, FindExSearchNameMatch, nullptr,
                                    FIND_FIRST_EX_LARGE_FETCH);

@@ -15,7 +15,6 @@
 #include "ToneSequence.h"
 #include "audio/MediaSessionGraph_win32.h"
 #include "audio/PlaybackGraph_win32.h"
-#include "platform/WidePath_win32.h"
 
 namespace {
 
@@ -158,38 +157,21 @@ TYPED_TEST(MediaEngine, RendersAJapanesePathThroughTheAnsiCodePage) {
   EXPECT_TRUE(g.graph.renderFile(path));
 }
 
-// A track at a full path of about 300 UTF-16 units, made and removed through
-// the extended-length form, as only it reaches there on Windows.
-struct DeepTone {
-  explicit DeepTone(const TestFolder& folder) {
-    const std::string inner = std::string(120, 'd') + "\\" + std::string(169 - folder.path().size(), 'e');
-    path = folder.join(inner + "\\tone.wav");
-    const std::wstring deep = extendedLengthPath(widePath(folder.path()) + L"\\" + std::wstring(inner.begin(), inner.end()));
-    folders = {deep.substr(0, deep.find_last_of(L'\\')), deep};
-    const std::string shortPath = folder.join("tone.wav");
-    made = !deep.empty() && CreateDirectoryW(folders[0].c_str(), nullptr) &&
-           CreateDirectoryW(folders[1].c_str(), nullptr) && tone_file::writeWav(shortPath, 440, 300) &&
-           MoveFileW(widePath(shortPath).c_str(), (deep + L"\\tone.wav").c_str());
-  }
-  ~DeepTone() {
-    DeleteFileW((folders[1] + L"\\tone.wav").c_str());
-    RemoveDirectoryW(folders[1].c_str());
-    RemoveDirectoryW(folders[0].c_str());
-  }
-  std::string path;
-  std::vector<std::wstring> folders;
-  bool made = false;
-};
-
+// A track at a full path of 300 UTF-16 units, made through a path relative to a
+// deep current folder as the plain calls reach no further.
 TYPED_TEST(MediaEngine, PlaysATrackPastThePlainFormsLimit) {
-  DeepTone tone(this->folder);
-  ASSERT_TRUE(tone.made);
-  ASSERT_EQ(tone.path.size(), 300u);
+  const std::string deep = this->folder.folder(std::string(200 - this->folder.path().size(), 'd'));
+  test_files::CurrentFolder current(deep);
+  const std::string leaf(90, 'e');
+  ASSERT_TRUE(current.changed() && test_files::makeFolder(leaf));
+  ASSERT_TRUE(tone_file::writeWav(leaf + "\\tone.wav", 440, 200));
   GraphOnWindow<TypeParam> g;
   g.graph.create(g.window.target());
-  ASSERT_TRUE(g.graph.renderFile(tone.path));
+  EXPECT_TRUE(g.graph.renderFile(deep + "\\" + leaf + "\\tone.wav"));
   g.graph.run();
   EXPECT_TRUE(g.waitForCompletions(1));
+  g.graph.release();
+  EXPECT_TRUE(DeleteFileA((leaf + "\\tone.wav").c_str()) && test_files::removeFolder(leaf));
 }
 
 TYPED_TEST(MediaEngine, EveryCallOfAGraphNotCreatedOrReleasedDoesNothing) {

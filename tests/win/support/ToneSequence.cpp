@@ -71,19 +71,16 @@ std::vector<int> heard(const std::vector<float>& stereo, unsigned sampleRate,
 }
 
 Loudness loudness(const std::vector<float>& stereo, unsigned sampleRate) {
-  const std::size_t blockSize = sampleRate / 1000 * blockMs;
+  const std::size_t block = 2 * (sampleRate / 1000 * blockMs);
   std::vector<double> levels;
-  for (std::size_t begin = 0; begin + blockSize <= stereo.size() / 2; begin += blockSize) {
+  for (std::size_t begin = 0; begin + block <= stereo.size(); begin += block) {
     double energy = 0;
-    for (std::size_t i = 2 * begin; i < 2 * (begin + blockSize); ++i) energy += stereo[i] * stereo[i];
-    if (energy / (2 * blockSize) >= silence) levels.push_back(energy / (2 * blockSize));
+    for (std::size_t i = begin; i < begin + block; ++i) energy += stereo[i] * stereo[i];
+    if (energy / block >= silence) levels.push_back(energy / block);
   }
-  Loudness heard;
-  if (levels.empty()) return heard;
-  std::nth_element(levels.begin(), levels.begin() + levels.size() / 2, levels.end());
-  heard.decibels = 10 * std::log10(levels[levels.size() / 2]);
-  heard.milliseconds = static_cast<unsigned>(levels.size() * blockMs);
-  return heard;
+  if (levels.empty()) return Loudness();
+  std::nth_element(levels.begin(), levels.begin() + static_cast<std::ptrdiff_t>(levels.size() / 2), levels.end());
+  return {10 * std::log10(levels[levels.size() / 2]), static_cast<unsigned>(levels.size() * blockMs)};
 }
 
 }  // namespace tone_sequence
