@@ -7,6 +7,7 @@
 
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "audio/MediaFoundation_win32.h"
 #include "audio/SessionEvents_win32.h"
@@ -256,18 +257,23 @@ void MediaSessionGraph::setVolume(int level) {
   applyVolume();
 }
 
-// The session's volume is its audio renderer's. The session knows the renderer
-// only once it has taken the topology, so until then the renderer is asked
-// itself; and the level is set again when the session has started, when the
-// renderer has its audio stream (Wine's sets no level before). A renderer
-// without the service plays at full level.
+// The level is the stream's own, set on each of its channels: the simple
+// volume would be the process's audio session's, which DirectShow's renderer
+// shares and Windows keeps as the user's own setting in the Volume Mixer. The
+// session serves the stream's volume only once it has taken the topology, so
+// until then the renderer is asked itself; and the level is set again when the
+// session has started, when the renderer has its stream (no channels before).
+// A renderer without the service plays at full level.
 void MediaSessionGraph::applyVolume() {
   for (IUnknown* owner : {static_cast<IUnknown*>(session_.get()), static_cast<IUnknown*>(renderer_.get())}) {
     ComReference<IMFGetService> services;
-    ComReference<IMFSimpleAudioVolume> volume;
+    ComReference<IMFAudioStreamVolume> volume;
+    UINT32 channels = 0;
     if (owner && SUCCEEDED(owner->QueryInterface(IID_IMFGetService, services.putVoid())) &&
-        SUCCEEDED(services->GetService(MR_POLICY_VOLUME_SERVICE, IID_IMFSimpleAudioVolume, volume.putVoid()))) {
-      volume->SetMasterVolume(volume_gain::amplitude(volume_));
+        SUCCEEDED(services->GetService(MR_STREAM_VOLUME_SERVICE, IID_IMFAudioStreamVolume, volume.putVoid())) &&
+        SUCCEEDED(volume->GetChannelCount(&channels))) {
+      const std::vector<float> levels(channels, volume_gain::amplitude(volume_));
+      if (channels > 0) volume->SetAllVolumes(channels, levels.data());
       return;
     }
   }

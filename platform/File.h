@@ -8,9 +8,10 @@
 namespace file {
 
 // What an attempt on a file came to. Held: the file is there, but another
-// program keeps it open without sharing (or access is denied), as virus
-// scanners, indexers and sync clients do for a moment; a later try may pass.
-enum class Attempt { done, held, failed };
+// program keeps it open without sharing (or access is denied, or it is being
+// deleted), as virus scanners, indexers and sync clients do for a moment; a
+// later try may pass. Missing: there is no file by that name.
+enum class Attempt { done, held, missing, failed };
 
 // Repeats attempt while it finds the file held, pausing between tries, for at
 // most limit; the result of the last try.
@@ -49,7 +50,9 @@ class ExclusiveWriter {
   ExclusiveWriter(const ExclusiveWriter&) = delete;
   ExclusiveWriter& operator=(const ExclusiveWriter&) = delete;
 
-  bool create(const std::string& path);
+  // Held only when the file is there already (a folder that cannot be
+  // written is no reason to try again).
+  Attempt create(const std::string& path);
   bool isOpen() const { return handle_ != invalidHandle; }
   bool write(const std::string& bytes);
   // Flushes to the disk and closes; false when either failed.

@@ -28,7 +28,10 @@ int openExclusive(const std::string& path, int flags) {
 }
 
 // As on Windows, a file kept by another holder and one without access count as held.
-Attempt failure() { return errno == EWOULDBLOCK || errno == EACCES ? Attempt::held : Attempt::failed; }
+Attempt failure() {
+  if (errno == EWOULDBLOCK || errno == EACCES) return Attempt::held;
+  return errno == ENOENT || errno == ENOTDIR ? Attempt::missing : Attempt::failed;
+}
 
 }  // namespace
 
@@ -70,16 +73,21 @@ ExclusiveWriter::~ExclusiveWriter() {
   if (isOpen()) ::close(static_cast<int>(handle_));
 }
 
-bool ExclusiveWriter::create(const std::string& path) {
-  if (isOpen()) return false;
+Attempt ExclusiveWriter::create(const std::string& path) {
+  if (isOpen()) return Attempt::failed;
   int fd = openExclusive(path, O_WRONLY | O_CREAT);
-  if (fd < 0) return false;
+  if (fd < 0) {
+    const Attempt result = failure();
+    // Access is denied as well in a folder that cannot be written.
+    struct stat info;
+    return result == Attempt::held && ::stat(toPosixPath(path).c_str(), &info) != 0 ? Attempt::failed : result;
+  }
   if (::ftruncate(fd, 0) != 0) {
     ::close(fd);
-    return false;
+    return Attempt::failed;
   }
   handle_ = fd;
-  return true;
+  return Attempt::done;
 }
 
 bool ExclusiveWriter::write(const std::string& bytes) {

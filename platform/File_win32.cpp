@@ -1,21 +1,32 @@
 #include "platform/File.h"
 
-#include <windows.h>
+#include "platform/File_win32.h"
 
 namespace file {
 namespace {
 
+ReadFunction readFile = &ReadFile;
+
 HANDLE toHandle(long long value) { return reinterpret_cast<HANDLE>(static_cast<intptr_t>(value)); }
 
-// What Windows reports for a file that another program keeps open unshared.
+// What Windows reports for a file that another program keeps open unshared,
+// and for one that is being deleted (it stays until its last holder lets go).
 Attempt failure() {
   const DWORD error = GetLastError();
-  return error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED || error == ERROR_LOCK_VIOLATION
-             ? Attempt::held
-             : Attempt::failed;
+  if (error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED || error == ERROR_LOCK_VIOLATION ||
+      error == ERROR_DELETE_PENDING) {
+    return Attempt::held;
+  }
+  return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? Attempt::missing : Attempt::failed;
 }
 
 }  // namespace
+
+ReadFunction replaceRead(ReadFunction read) {
+  ReadFunction previous = readFile;
+  readFile = read;
+  return previous;
+}
 
 ExclusiveReader::~ExclusiveReader() { close(); }
 
@@ -44,7 +55,7 @@ bool ExclusiveReader::readAll(std::string& contents) {
   if (size.QuadPart == 0) return true;
   contents.resize(static_cast<std::size_t>(size.QuadPart));
   DWORD got = 0;
-  if (ReadFile(toHandle(handle_), &contents[0], static_cast<DWORD>(contents.size()), &got, nullptr) &&
+  if (readFile(toHandle(handle_), &contents[0], static_cast<DWORD>(contents.size()), &got, nullptr) &&
       got == contents.size()) {
     return true;
   }
@@ -56,13 +67,19 @@ ExclusiveWriter::~ExclusiveWriter() {
   if (isOpen()) CloseHandle(toHandle(handle_));
 }
 
-bool ExclusiveWriter::create(const std::string& path) {
-  if (isOpen()) return false;
+Attempt ExclusiveWriter::create(const std::string& path) {
+  if (isOpen()) return Attempt::failed;
   HANDLE handle = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (handle == INVALID_HANDLE_VALUE) return false;
+  if (handle == INVALID_HANDLE_VALUE) {
+    const Attempt result = failure();
+    if (result != Attempt::held) return result;
+    // Access is denied as well in a folder that cannot be written.
+    const bool there = GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES || failure() == Attempt::held;
+    return there ? Attempt::held : Attempt::failed;
+  }
   handle_ = static_cast<long long>(reinterpret_cast<intptr_t>(handle));
-  return true;
+  return Attempt::done;
 }
 
 bool ExclusiveWriter::write(const std::string& bytes) {

@@ -11,8 +11,13 @@
 using FileTime = std::uint64_t;
 
 // The longest pattern or absolute path that a search takes, counted as the
-// platform counts: UTF-16 units on Windows, bytes elsewhere.
-constexpr std::size_t maxPathLength = 259;
+// platform counts: UTF-16 units on Windows, whose extended-length form reaches
+// 32,767 with its "\\?\UNC\" prefix; bytes elsewhere.
+#ifdef _WIN32
+constexpr std::size_t maxPathLength = 32767 - 8;
+#else
+constexpr std::size_t maxPathLength = 4095;
+#endif
 
 struct FolderEntry {
   static constexpr std::uint32_t folderFlag = 0x10;

@@ -1,6 +1,7 @@
 #include "platform/FolderSearch_win32.h"
 
 #include "platform/FolderSearch.h"
+#include "platform/WidePath_win32.h"
 #include "platform/WideText_win32.h"
 
 struct FolderSearch::Handle {
@@ -52,6 +53,7 @@ bool FolderSearch::start(const std::string& pattern) {
   if (!fromProcessText(pattern, widePattern) || widePattern.empty() || widePattern.size() > maxPathLength) {
     return false;
   }
+  widePattern = extendedLengthPath(widePattern);
   WIN32_FIND_DATAW data;
   handle_->find = FindFirstFileExW(widePattern.c_str(), FindExInfoBasic, &data, FindExSearchNameMatch, nullptr,
                                    FIND_FIRST_EX_LARGE_FETCH);
@@ -91,10 +93,12 @@ namespace folder_path {
 bool absolute(const std::string& path, std::string& result) {
   std::wstring widePath;
   if (!fromProcessText(path, widePath) || widePath.empty()) return false;
-  wchar_t buffer[MAX_PATH];
-  const DWORD length = GetFullPathNameW(widePath.c_str(), MAX_PATH, buffer, nullptr);
-  if (length == 0 || length > maxPathLength) return false;
-  return toProcessText(std::wstring_view(buffer, length), result);
+  const DWORD needed = GetFullPathNameW(widePath.c_str(), 0, nullptr, nullptr);
+  if (needed == 0 || needed > maxPathLength + 1) return false;
+  std::wstring buffer(needed, L'\0');
+  const DWORD length = GetFullPathNameW(widePath.c_str(), needed, &buffer[0], nullptr);
+  if (length == 0 || length >= needed) return false;
+  return toProcessText(std::wstring_view(buffer.data(), length), result);
 }
 
 void reportInvalidName() { SetLastError(ERROR_INVALID_NAME); }

@@ -7,6 +7,9 @@
 unsigned legacyCodePage();
 
 // The rule behind legacyCodePage, over a reader of the system locale's numeric
-// values (0 when one cannot be read). Under the system-wide UTF-8 option the
-// locale's ANSI code page reads 65001; the legacy one is then asked apart.
-unsigned legacyCodePageFrom(const std::function<unsigned(unsigned long localeValue)>& readNumber);
+// values (0 when one cannot be read) and the system locale's language. Under
+// the system-wide UTF-8 option the locale's ANSI code page reads 65001; the
+// legacy one is then asked apart, and where the system will not say it, it is
+// the one of the locale's language.
+unsigned legacyCodePageFrom(const std::function<unsigned(unsigned long localeValue)>& readNumber,
+                            unsigned short systemLanguage);

@@ -55,7 +55,9 @@ bool SettingsFile::openForWriting(const std::string& name) {
   std::vector<std::string>& unread = unreadFiles();
   if (std::find(unread.begin(), unread.end(), name) != unread.end()) return false;
   std::string replacement = name + replacementSuffix;
-  if (!writer_.create(replacement)) return false;
+  // A replacement left by an earlier save may still be held, or be going.
+  const auto created = [&] { return writer_.create(replacement); };
+  if (file::retryWhileHeld(readRetryLimit, created) != file::Attempt::done) return false;
   targetName_ = name;
   replacementName_ = replacement;
   pendingLines_.clear();
@@ -65,11 +67,18 @@ bool SettingsFile::openForWriting(const std::string& name) {
 
 bool SettingsFile::openForReading(const std::string& name) {
   const file::Attempt opened = file::retryWhileHeld(readRetryLimit, [&] { return reader_.open(name); });
+  std::string text;
+  const bool read = opened == file::Attempt::done && reader_.readAll(text);
+  // Only a file that is not there is no loss: one that was found but could
+  // not be read whole (held, an I/O error, a placeholder whose sync client is
+  // offline) is kept from being saved over.
   std::vector<std::string>& unread = unreadFiles();
   unread.erase(std::remove(unread.begin(), unread.end(), name), unread.end());
-  if (opened == file::Attempt::held) unread.push_back(name);
-  std::string text;
-  if (opened != file::Attempt::done || !reader_.readAll(text)) return false;
+  if (!read && opened != file::Attempt::missing) unread.push_back(name);
+  if (!read) {
+    reader_.close();
+    return false;
+  }
   parse(text, ansi::processEncoding(), keys_, values_);
   mode_ = SettingsMode::Loaded;
   return true;

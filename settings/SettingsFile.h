@@ -5,8 +5,9 @@
 // The file is in the legacy code page, as every earlier version wrote it,
 // unless a value has no place in it: then it is UTF-8 behind a byte-order mark.
 // Another program may hold the file for a moment: the read tries again for up
-// to a second, the replace for up to two. A file that stayed held at the read
-// is not saved over by this process, whose values then are only defaults.
+// to a second, the replace for up to two. A file that was there but could not
+// be read (held throughout, or failing to read) is not saved over by this
+// process, whose values then are only defaults.
 #include <chrono>
 #include <string>
 #include <vector>
@@ -54,7 +55,7 @@ class SettingsFile {
   static std::vector<std::string> encodeLines(const std::vector<std::string>& lines, ansi::Encoding process);
 
  private:
-  // The names whose file was there but held at the last read.
+  // The names whose file was there but could not be read at the last read.
   static std::vector<std::string>& unreadFiles();
   bool openForWriting(const std::string& name);
   bool openForReading(const std::string& name);

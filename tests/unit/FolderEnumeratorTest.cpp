@@ -97,12 +97,12 @@ TEST(FolderEnumerator, OpenFailsForMissingFoldersLongPatternsAndNoMatch) {
     while (pattern.size() + 1 < length) pattern += ".\\";
     return pattern + "*";
   };
-  ASSERT_EQ(padded(259).size(), 259u);
-  ASSERT_EQ(padded(260).size(), 260u);
+  ASSERT_EQ(padded(300).size(), 300u);
+  ASSERT_EQ(padded(maxPathLength + 1).size(), maxPathLength + 1);
 
   FolderEnumerator entries;
-  EXPECT_TRUE(entries.open(padded(259)));
-  EXPECT_FALSE(entries.open(padded(260)));
+  EXPECT_TRUE(entries.open(padded(300)));  // past the plain form's 259 units
+  EXPECT_FALSE(entries.open(padded(maxPathLength + 1)));
   EXPECT_FALSE(entries.open(folder.join("missing\\*")));
   EXPECT_FALSE(entries.open(folder.join("*.nothing")));
   EXPECT_FALSE(entries.open(folder.join("x.mp3\\*")));
@@ -110,22 +110,21 @@ TEST(FolderEnumerator, OpenFailsForMissingFoldersLongPatternsAndNoMatch) {
   EXPECT_EQ(entries.fileName(), "");
 }
 
-TEST(FolderEnumerator, OpenFailsWhenTheAbsolutePathWouldPassTheLimit) {
+TEST(FolderEnumerator, ARootPastThePlainFormsLimitListsItsEntries) {
   TestFolder folder;
-  // A current folder so deep that a short relative pattern becomes too long.
+  // A current folder so deep that a short relative pattern passes 259 units.
   const std::string deep = folder.folder(std::string(230 - folder.path().size(), 'd'));
   test_files::CurrentFolder current(deep);
   ASSERT_TRUE(current.changed());
   const std::string leaf(40, 'e');
   ASSERT_TRUE(test_files::makeFolder(leaf));
-  FolderEnumerator entries;
-  EXPECT_FALSE(entries.open(leaf + "\\*"));
-#ifdef _WIN32
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_NAME));
-#else
-  EXPECT_EQ(errno, EINVAL);
-#endif
-  EXPECT_TRUE(entries.open("*"));  // the current folder itself is within the limit
+  ASSERT_TRUE(test_files::makeFolder(leaf + "\\inner"));
+  const auto seen = enumerate(leaf + "\\*");
+  EXPECT_EQ(seen.size(), 3u);
+  const std::string path = seen.count("inner") ? seen.at("inner").path : "";
+  EXPECT_GT(path.size(), 270u);
+  EXPECT_EQ(path.rfind(leaf + "\\inner"), path.size() - leaf.size() - 6) << path;
+  EXPECT_TRUE(test_files::removeFolder(leaf + "\\inner"));
   EXPECT_TRUE(test_files::removeFolder(leaf));
 }
 

@@ -5,6 +5,9 @@
 #include <memory>
 
 #include "TestFolder.h"
+#ifdef _WIN32
+#include "platform/File_win32.h"
+#endif
 
 namespace {
 
@@ -144,6 +147,31 @@ TEST(PlayerSettings, ALockedFileReadsAsDefaultsAndIsNotOverwritten) {
   }
   EXPECT_EQ(test_files::read(path), "RandomMode=1\nTopMode=0\n");
 }
+
+#ifdef _WIN32
+// A file that opens and then fails to read, as a cloud placeholder whose sync
+// client is offline does.
+BOOL WINAPI failingRead(HANDLE, LPVOID, DWORD, LPDWORD, LPOVERLAPPED) {
+  SetLastError(ERROR_IO_DEVICE);
+  return FALSE;
+}
+
+TEST(PlayerSettings, AFileThatOpensButCannotBeReadReadsAsDefaultsAndIsNotOverwritten) {
+  TestFolder folder;
+  const std::string path = folder.file("tovik.def", "RandomMode=1\n");
+  PlayerState state;
+  const file::ReadFunction real = file::replaceRead(&failingRead);
+  SettingsFile in;
+  EXPECT_FALSE(in.open(path, false));
+  file::replaceRead(real);
+  readSettings(in, state);
+  EXPECT_EQ(state.randomMode, 0);
+  SettingsFile out;
+  if (out.open(path, true)) writeSettings(state, out);
+  out.close();
+  EXPECT_EQ(test_files::read(path), "RandomMode=1\n");
+}
+#endif
 
 }  // namespace
 

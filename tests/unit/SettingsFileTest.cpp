@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <memory>
+#include <thread>
+
 #include "TestFolder.h"
 
 namespace {
@@ -178,6 +182,26 @@ TEST(SettingsFile, ASaveThatCannotReplaceALockedFileLeavesItAsItWas) {
   }
   EXPECT_EQ(test_files::read(path), "CurDir=old\n");
   EXPECT_FALSE(test_files::exists(path + ".tmp"));
+}
+
+// An earlier save's replacement that a scanner still holds, or that is being
+// deleted, is waited for as a held settings file is.
+TEST(SettingsFile, AReplacementHeldForAMomentIsWaitedFor) {
+  TestFolder folder;
+  const std::string path = folder.file("tovik.def", "CurDir=old\n");
+  auto holder = std::make_unique<test_files::Holder>(folder.file("tovik.def.tmp", "CurDir=earl"));
+  ASSERT_TRUE(holder->held());
+  std::thread release([&] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    holder.reset();
+  });
+  {
+    SettingsFile file;
+    EXPECT_TRUE(file.open(path, true));
+    file.write("CurDir", "new");
+  }
+  release.join();
+  EXPECT_EQ(test_files::read(path), "CurDir=new\n");
 }
 
 TEST(SettingsFile, ASaveIntoAFolderThatCannotBeWrittenChangesNothing) {

@@ -49,7 +49,7 @@ TEST(FolderSearch, ALongPathIsCountedInUtf16Units) {
   TestFolder folder;
   std::string kanji;
   for (int i = 0; i < 100; ++i) kanji += processText("表");
-  ASSERT_GT(folder.folder(kanji).size(), maxPathLength);
+  ASSERT_GT(folder.folder(kanji).size(), 259u);  // the plain form's limit
   folder.file(kanji + "\\a.wav");
   EXPECT_EQ(fileNames(folder.join(kanji)), std::vector<std::string>{"a.wav"});
 }

@@ -12,6 +12,7 @@
 #include "TestFolder.h"
 #include "TestMedia.h"
 #include "ToneFile.h"
+#include "ToneSequence.h"
 #include "audio/MediaSessionGraph_win32.h"
 #include "audio/PlaybackGraph_win32.h"
 
@@ -102,6 +103,29 @@ TYPED_TEST(MediaEngine, StopHoldsTheTrackRunGoesOnAndACueWhileStoppedWaitsForRun
   EXPECT_TRUE(g.waitForCompletions(2));
 }
 
+// The level is the engine's own: at 80 a track is heard 10 dB below its full
+// level, whichever engine played the one before. A seek before the run starts
+// it there, and only the rest of the track is heard.
+TYPED_TEST(MediaEngine, PlaysAtItsLevelFromWhereItWasSoughtAndSaysWhere) {
+  const std::string path = this->folder.join("long.wav");
+  ASSERT_TRUE(tone_file::writeWav(path, 440, 3000));
+  ASSERT_FALSE(test_media::captureFolder().empty()) << "VEXMOOR_CAPTURE_DIR is not set";
+  test_media::clearCapture();
+  GraphOnWindow<TypeParam> g;
+  g.graph.create(g.window.target());
+  g.graph.setVolume(80);
+  ASSERT_TRUE(g.graph.renderFile(path));
+  EXPECT_NEAR(static_cast<double>(g.graph.length()), 3000, 50);
+  g.graph.seek(2400);
+  EXPECT_NEAR(static_cast<double>(g.graph.currentPosition()), 2400, 50);
+  g.graph.run();
+  ASSERT_TRUE(g.waitForCompletions(1));
+  const tone_sequence::Loudness heard = tone_sequence::loudness(test_media::readCapture(), 48000);
+  // The tone is written at half of full scale, -9.03 dB RMS.
+  EXPECT_NEAR(heard.decibels, -19.03, 1.0);
+  EXPECT_NEAR(heard.milliseconds, 600, 200);
+}
+
 TYPED_TEST(MediaEngine, WhatIsNoSoundFailsToRender) {
   TestFolder& folder = this->folder;
   std::string noise(4096, '\0');
@@ -131,6 +155,23 @@ TYPED_TEST(MediaEngine, RendersAJapanesePathThroughTheAnsiCodePage) {
   GraphOnWindow<TypeParam> g;
   g.graph.create(g.window.target());
   EXPECT_TRUE(g.graph.renderFile(path));
+}
+
+// A track at a full path of 300 UTF-16 units, made through a path relative to a
+// deep current folder as the plain calls reach no further.
+TYPED_TEST(MediaEngine, PlaysATrackPastThePlainFormsLimit) {
+  const std::string deep = this->folder.folder(std::string(200 - this->folder.path().size(), 'd'));
+  test_files::CurrentFolder current(deep);
+  const std::string leaf(90, 'e');
+  ASSERT_TRUE(current.changed() && test_files::makeFolder(leaf));
+  ASSERT_TRUE(tone_file::writeWav(leaf + "\\tone.wav", 440, 200));
+  GraphOnWindow<TypeParam> g;
+  g.graph.create(g.window.target());
+  EXPECT_TRUE(g.graph.renderFile(deep + "\\" + leaf + "\\tone.wav"));
+  g.graph.run();
+  EXPECT_TRUE(g.waitForCompletions(1));
+  g.graph.release();
+  EXPECT_TRUE(DeleteFileA((leaf + "\\tone.wav").c_str()) && test_files::removeFolder(leaf));
 }
 
 TYPED_TEST(MediaEngine, EveryCallOfAGraphNotCreatedOrReleasedDoesNothing) {

@@ -1,5 +1,6 @@
 #include "ToneSequence.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 
@@ -67,6 +68,19 @@ std::vector<int> heard(const std::vector<float>& stereo, unsigned sampleRate,
     runStart = i;
   }
   return sequence;
+}
+
+Loudness loudness(const std::vector<float>& stereo, unsigned sampleRate) {
+  const std::size_t block = 2 * (sampleRate / 1000 * blockMs);
+  std::vector<double> levels;
+  for (std::size_t begin = 0; begin + block <= stereo.size(); begin += block) {
+    double energy = 0;
+    for (std::size_t i = begin; i < begin + block; ++i) energy += stereo[i] * stereo[i];
+    if (energy / block >= silence) levels.push_back(energy / block);
+  }
+  if (levels.empty()) return Loudness();
+  std::nth_element(levels.begin(), levels.begin() + static_cast<std::ptrdiff_t>(levels.size() / 2), levels.end());
+  return {10 * std::log10(levels[levels.size() / 2]), static_cast<unsigned>(levels.size() * blockMs)};
 }
 
 }  // namespace tone_sequence

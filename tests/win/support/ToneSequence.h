@@ -10,4 +10,12 @@ namespace tone_sequence {
 std::vector<int> heard(const std::vector<float>& stereo, unsigned sampleRate,
                        const std::vector<double>& frequencies);
 
+// How loud and how long the sound was: the median RMS level of the 20 ms
+// blocks that are not silent, in dB of full scale, and how long they last.
+struct Loudness {
+  double decibels = -200;
+  unsigned milliseconds = 0;
+};
+Loudness loudness(const std::vector<float>& stereo, unsigned sampleRate);
+
 }  // namespace tone_sequence
