@@ -29,13 +29,7 @@ std::vector<std::vector<Weight>> weights(int from, int to) {
 // The source's pixels as 24-bit top-down rows of the given stride.
 std::vector<BYTE> pixelsOf(HBITMAP source, int width, int height, int stride) {
   std::vector<BYTE> pixels(static_cast<std::size_t>(stride) * height);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
-  info.bmiHeader.biCompression = BI_RGB;
+  BITMAPINFO info = topDownPicture(width, height);
   HDC screen = GetDC(nullptr);
   const int rows = GetDIBits(screen, source, 0, static_cast<UINT>(height), pixels.data(), &info, DIB_RGB_COLORS);
   ReleaseDC(nullptr, screen);

@@ -6,8 +6,7 @@
 
 #include "audio/ComReference_win32.h"
 
-HBITMAP createPicture(int width, int height, BYTE** bits) {
-  if (width <= 0 || height <= 0) return nullptr;
+BITMAPINFO topDownPicture(int width, int height) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
   info.bmiHeader.biWidth = width;
@@ -15,6 +14,12 @@ HBITMAP createPicture(int width, int height, BYTE** bits) {
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 24;
   info.bmiHeader.biCompression = BI_RGB;
+  return info;
+}
+
+HBITMAP createPicture(int width, int height, BYTE** bits) {
+  if (width <= 0 || height <= 0) return nullptr;
+  BITMAPINFO info = topDownPicture(width, height);
   void* pixels = nullptr;
   HBITMAP picture = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
   *bits = static_cast<BYTE*>(pixels);

@@ -9,5 +9,8 @@ namespace PngPicture {
 HBITMAP load(HINSTANCE instance, int resourceId);
 }  // namespace PngPicture
 
+// The header of a 24-bit top-down picture of the size.
+BITMAPINFO topDownPicture(int width, int height);
+
 // A 24-bit top-down section of the size; bits receives its pixels (rows padded to four bytes).
 HBITMAP createPicture(int width, int height, BYTE** bits);
