@@ -7,6 +7,7 @@ PLAIN   := $(BUILD)/plain
 CLANG   := $(BUILD)/clang-win
 JOBS    ?= $(shell nproc)
 MUSIC   ?=
+TIERS   ?=
 
 # What the test tiers run, and no more: the benchmarks and the DirectShow soak's
 # baseline are built by make bench and make soak.
@@ -15,7 +16,7 @@ WINDOWS_TEST_TARGETS := vexmoor vexmoor_probe vexmoor_companion vexmoor_unit_tes
                         vexmoor_win_tests print_code_page settings_save_loop vexmoor_bare_session_cycle
 
 .PHONY: all deps native native-configure native-tests windows windows-configure windows-tests clang-windows \
-        fuzz-build test run fuzz bench memcheck soak mutants dist clean
+        fuzz-build test test-wine10 run fuzz bench memcheck soak mutants dist clean
 
 all: native windows
 
@@ -51,6 +52,11 @@ fuzz-build: deps
 
 test: native-tests windows-tests clang-windows fuzz-build
 	@tools/run-tests.sh $(BUILD)
+
+# The Wine tiers once more under Wine 10, in a Debian 13 chroot made once (tools/wine10.sh);
+# TIERS="e2e" (or unit-wine, unit-wine-utf8, win) runs only those.
+test-wine10: windows-tests
+	@tools/wine10.sh $(BUILD) $(TIERS)
 
 # Only the player, and the probe that finds its window for the screenshot without a display.
 run: windows-configure

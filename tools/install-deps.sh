@@ -6,7 +6,7 @@ packages=(
   g++-mingw-w64-x86-64-posix mingw-w64-tools
   wine wine64 xvfb xdotool imagemagick locales fonts-ipafont-gothic
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav sox lame ffmpeg
-  libx11-dev python3 valgrind zip
+  libx11-dev python3 valgrind zip pulseaudio pulseaudio-utils debootstrap
   # The fonts most Wine users have (Debian's Wine recommends them), and one for Hangul.
   fonts-liberation
   fonts-liberation2

@@ -116,8 +116,9 @@ WINEPREFIX="$build/wineprefix" wineserver -w >/dev/null 2>&1 || true
 . "$root/tools/wine-env.sh" "$build"
 
 if [ -z "$xvfb_pid" ]; then
-  # The user's own home: its sound set-up plays to the speakers, not into the test capture.
+  # The user's own home and sound server: the player plays to the speakers, not into the test capture.
   export HOME="$user_home"
+  unset PULSE_SERVER PULSE_RUNTIME_PATH
   echo "Starting the player on $DISPLAY; leave it with its exit button (the left-most one)."
   cd "$run"
   status=0

@@ -4,6 +4,8 @@
 # then "flaky: K (names)" for the tests that passed only on their retry (not
 # counted as passed), and the seconds each tier took.
 # Exits non-zero when a tier fails or runs no test.
+# VEXMOOR_TIERS (names, by spaces) runs only those tiers; VEXMOOR_TIER_MARK is
+# put after each tier's name in the summary (make test-wine10: " (wine 10)").
 set -u
 build=$(cd "${1:-build}" && pwd)
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -15,11 +17,12 @@ flaky=()
 timings=()
 status=0
 tier_started=$SECONDS
+wanted() { [[ " ${VEXMOOR_TIERS:-$1} " == *" $1 "* ]]; }
 
 record() {  # tier passed failed [flaky names...]
   local tier=$1 passed=$2 failed=$3
   shift 3
-  summaries+=("$tier: $passed passed, $failed failed")
+  summaries+=("$tier${VEXMOOR_TIER_MARK:-}: $passed passed, $failed failed")
   flaky+=("$@")
   timings+=("$tier $((SECONDS - tier_started))s")
   tier_started=$SECONDS
@@ -62,15 +65,19 @@ readonly_folder=$("$root/tools/readonly-folder.sh" "$build")
 trap 'chattr -i "$readonly_folder" 2>/dev/null' EXIT
 
 # The second e2e worker's Wine prefix is made while the first tiers run.
-( . "$root/tools/wine-env.sh" "$build" 1 ) >/dev/null 2>&1 </dev/null &
+( wanted e2e && . "$root/tools/wine-env.sh" "$build" 1 ) >/dev/null 2>&1 </dev/null &
 second_prefix=$!
 # The fuzz targets need the processors only, while the Wine tiers mostly wait.
-"$root/tools/run-fuzz.sh" "$build/fuzz" 5 >"$logs/fuzz.log" 2>&1 </dev/null &
-fuzz_runs=$!
+if wanted fuzz; then
+  "$root/tools/run-fuzz.sh" "$build/fuzz" 5 >"$logs/fuzz.log" 2>&1 </dev/null &
+  fuzz_runs=$!
+fi
 
-echo "== unit-native"
-export VEXMOOR_READONLY_FOLDER="$readonly_folder"
-gtest_tier unit-native "$build/native/tests/unit/vexmoor_unit_tests"
+if wanted unit-native; then
+  echo "== unit-native"
+  export VEXMOOR_READONLY_FOLDER="$readonly_folder"
+  gtest_tier unit-native "$build/native/tests/unit/vexmoor_unit_tests"
+fi
 
 echo "== Wine environment"
 . "$root/tools/wine-env.sh" "$build"
@@ -80,14 +87,18 @@ if [ "$codepage" != 932 ]; then
   echo "Wine's ANSI code page is '$codepage', not 932: the ja_JP.UTF-8 locale is missing or not in use." >&2
   record unit-wine 0 1
 else
-  echo "== unit-wine"
   export VEXMOOR_READONLY_FOLDER="Z:${readonly_folder//\//\\}"
-  gtest_tier unit-wine wine "$build/win/tests/unit/vexmoor_unit_tests.exe"
-  echo "== unit-wine-utf8"
-  # The same tests with the UTF-8 code page the player's manifest asks for.
-  gtest_tier unit-wine-utf8 wine "$build/win/tests/unit/vexmoor_unit_tests_utf8.exe"
+  if wanted unit-wine; then
+    echo "== unit-wine"
+    gtest_tier unit-wine wine "$build/win/tests/unit/vexmoor_unit_tests.exe"
+  fi
+  if wanted unit-wine-utf8; then
+    echo "== unit-wine-utf8"
+    # The same tests with the UTF-8 code page the player's manifest asks for.
+    gtest_tier unit-wine-utf8 wine "$build/win/tests/unit/vexmoor_unit_tests_utf8.exe"
+  fi
   win_tier=
-  if [ -f "$build/win/tests/win/vexmoor_win_tests.exe" ]; then
+  if wanted win && [ -f "$build/win/tests/win/vexmoor_win_tests.exe" ]; then
     echo "== win (beside the e2e tier)"
     "$root/tools/make-test-media.sh" "$build/media"
     export VEXMOOR_TEST_MEDIA="$build/media"
@@ -104,7 +115,7 @@ else
     ) >"$logs/win.out" 2>&1 </dev/null &
     win_tier=$!
   fi
-  if [ -x "$root/tests/e2e/run.sh" ]; then
+  if wanted e2e && [ -x "$root/tests/e2e/run.sh" ]; then
     echo "== e2e"
     wait "$second_prefix"
     # Output goes to a file: Wine's helper processes outlive the run and would hold a pipe open.
@@ -116,6 +127,7 @@ else
     [ -n "$passed" ] || { tail -40 "$logs/e2e.log"; passed=0; failed=1; }
     [ "$failed" = 0 ] || grep -E '^(FAIL|  )' "$logs/e2e.log" | tail -40
     record e2e "$passed" "$failed" $e2e_flaky
+    tr -d '\r' <"$logs/e2e.log" | grep '^SKIP '
   fi
   if [ -n "$win_tier" ]; then
     wait "$win_tier"
@@ -131,29 +143,35 @@ for prefix in "$build/wineprefix" "$build/wineprefix-1" "$build/wineprefix-2"; d
   WINEPREFIX="$prefix" wineserver -k >/dev/null 2>&1 || true
   WINEPREFIX="$prefix" wineserver -w >/dev/null 2>&1 || true
 done
+"$root/tools/sound-server.sh" stop
+
 
 # A newcomer's first command: make run without a display, from a stopped Wine
 # server, leaves a screenshot of the bar with its margin.
-echo "== run"
-rm -f "$build/screenshot.png"
-env -u DISPLAY make -C "$root" --no-print-directory run BUILD="$build" >"$logs/run.log" 2>&1
-shot_size=$(identify -format '%m %wx%h' "$build/screenshot.png" 2>/dev/null)
-if [ "$shot_size" = 'PNG 304x58' ]; then
-  record run 1 0
-else
-  echo "--- make run left '${shot_size:-no screenshot}', not a 304x58 PNG; its output:"
-  tail -20 "$logs/run.log"
-  record run 0 1
+if wanted run; then
+  echo "== run"
+  rm -f "$build/screenshot.png"
+  env -u DISPLAY make -C "$root" --no-print-directory run BUILD="$build" >"$logs/run.log" 2>&1
+  shot_size=$(identify -format '%m %wx%h' "$build/screenshot.png" 2>/dev/null)
+  if [ "$shot_size" = 'PNG 304x58' ]; then
+    record run 1 0
+  else
+    echo "--- make run left '${shot_size:-no screenshot}', not a 304x58 PNG; its output:"
+    tail -20 "$logs/run.log"
+    record run 0 1
+  fi
 fi
 
-echo "== fuzz (short runs, from the start)"
-wait "$fuzz_runs"
-fuzz_out=$(tail -1 "$logs/fuzz.log")
-passed=$(echo "$fuzz_out" | sed -n 's/^fuzz: \([0-9]*\) passed, \([0-9]*\) failed$/\1/p')
-failed=$(echo "$fuzz_out" | sed -n 's/^fuzz: \([0-9]*\) passed, \([0-9]*\) failed$/\2/p')
-[ -n "$passed" ] || { tail -20 "$logs/fuzz.log"; passed=0; failed=1; }
-record fuzz "$passed" "$failed"
-timings[${#timings[@]}-1]="fuzz beside the rest"
+if wanted fuzz; then
+  echo "== fuzz (short runs, from the start)"
+  wait "$fuzz_runs"
+  fuzz_out=$(tail -1 "$logs/fuzz.log")
+  passed=$(echo "$fuzz_out" | sed -n 's/^fuzz: \([0-9]*\) passed, \([0-9]*\) failed$/\1/p')
+  failed=$(echo "$fuzz_out" | sed -n 's/^fuzz: \([0-9]*\) passed, \([0-9]*\) failed$/\2/p')
+  [ -n "$passed" ] || { tail -20 "$logs/fuzz.log"; passed=0; failed=1; }
+  record fuzz "$passed" "$failed"
+  timings[${#timings[@]}-1]="fuzz beside the rest"
+fi
 
 echo
 for line in "${summaries[@]}"; do echo "$line"; done

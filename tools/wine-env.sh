@@ -1,5 +1,6 @@
-# Sourced by the tier runners: a private Wine prefix, code page 932 and an audio
-# device that writes everything played to raw files under $VEXMOOR_CAPTURE_DIR.
+# Sourced by the tier runners: a private Wine prefix, code page 932 and a sound
+# device of its own (tools/sound-server.sh): a PulseAudio null sink, which plays
+# on the wall clock; tools/with-display.sh records it to $VEXMOOR_CAPTURE_DIR/out.raw.
 # Usage: . tools/wine-env.sh BUILD_DIR [SLOT]
 # A SLOT other than 0 gives a second prefix and home beside the first, for a
 # test worker that runs at the same time as another.
@@ -14,20 +15,16 @@ export LANG=ja_JP.UTF-8
 export LC_ALL=ja_JP.UTF-8
 export VEXMOOR_CAPTURE_DIR="$HOME/capture"
 mkdir -p "$HOME" "$VEXMOOR_CAPTURE_DIR"
-cat > "$HOME/.asoundrc" <<ASOUND
-pcm.!default {
-  type file
-  slave.pcm "null"
-  file "$VEXMOOR_CAPTURE_DIR/out.raw"
-  format "raw"
-  truncate false
-}
-ASOUND
-if [ ! -f "$WINEPREFIX/.vexmoor-ready" ]; then
+# A socket path holds at most 107 bytes: the server's folder is a short one of
+# this home's own, however long the path of the clone.
+export PULSE_RUNTIME_PATH="/tmp/vexmoor-pulse-$(printf '%s' "$HOME" | md5sum | cut -c1-12)"
+export PULSE_SERVER="unix:$PULSE_RUNTIME_PATH/native"
+"$(dirname "${BASH_SOURCE[0]}")/sound-server.sh" start || true
+if [ ! -f "$WINEPREFIX/.vexmoor-ready-pulse" ]; then
   wineboot -i >/dev/null 2>&1 || true
-  wine reg add 'HKCU\Software\Wine\Drivers' /v Audio /d alsa /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\Drivers' /v Audio /d pulse /f >/dev/null 2>&1
   wineserver -w
-  touch "$WINEPREFIX/.vexmoor-ready"
+  touch "$WINEPREFIX/.vexmoor-ready-pulse"
 fi
 # A warm server keeps every later start of a test program fast. Starting the
 # prefix's services here, on /dev/null, keeps them from inheriting (and holding

@@ -66,6 +66,16 @@ def soak_only(test):
     return test
 
 
+def stands_in_unless(difference, reason):
+    """Marks a test whose stand-in for Windows does not hold on a Wine that differs so; such a
+    Wine names its differences in VEXMOOR_WINE_DIFFERENCES (by commas), and the test is
+    skipped there with the reason printed."""
+    def mark(test):
+        test.wine_difference = (difference, reason)
+        return test
+    return mark
+
+
 def check(condition, message):
     if not condition:
         raise AssertionError(message)

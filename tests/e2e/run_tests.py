@@ -6,6 +6,8 @@ then misses a beat (a window that comes up late, sound that reaches the
 capture late), while a real fault fails both runs. The first failure is printed
 as RETRY with its reason; a test that passes only on its retry counts as flaky,
 not as passed. Tests marked soak_only run only with VEXMOOR_SOAK=1 (make soak).
+A test marked stands_in_unless(difference) is skipped, and SKIP printed with its
+reason, where VEXMOOR_WINE_DIFFERENCES names that difference (make test-wine10).
 
 Usage: python3 run_tests.py BUILD_DIR [--queue DIR] [NAME_PART ...]
   (only tests whose name holds a part; with --queue, only the test files this
@@ -32,12 +34,17 @@ def load_tests(path, parts):
     module = importlib.util.module_from_spec(spec)
     spec.loader.exec_module(module)
     soak = bool(os.environ.get("VEXMOOR_SOAK"))
+    differences = os.environ.get("VEXMOOR_WINE_DIFFERENCES", "").split(",")
     tests = []
     for attribute, value in vars(module).items():
         full = "%s.%s" % (name, attribute)
         if (attribute.startswith("test_") and callable(value) and (soak or not getattr(value, "soak_only", False))
                 and (not parts or any(p in full for p in parts))):
-            tests.append((full, value))
+            difference, reason = getattr(value, "wine_difference", (None, None))
+            if difference in differences:
+                print("SKIP %s: %s" % (full, reason))
+            else:
+                tests.append((full, value))
     return tests
 
 

@@ -1,11 +1,12 @@
 """Sound made for the player and sound heard from it: WAV tones in, and the
-raw capture of Wine's ALSA file device (float32, stereo, 48 kHz) out."""
+recording of the prefix's PulseAudio null sink (tools/sound-server.sh: float32,
+stereo, 48 kHz, on the wall clock, silence included) out."""
 import array
 import math
 import os
 import wave
 
-CAPTURE = os.environ.get("VEXMOOR_CAPTURE_DIR", "")
+CAPTURE = os.path.join(os.environ.get("VEXMOOR_CAPTURE_DIR", ""), "out.raw")
 
 
 def write_tone(path, parts, rate=44100):
@@ -27,21 +28,17 @@ def write_tone(path, parts, rate=44100):
 
 
 def capture_clear():
-    if not CAPTURE:
-        return
-    for name in os.listdir(CAPTURE):
-        if name.startswith("out.raw"):
-            os.remove(os.path.join(CAPTURE, name))
+    """Empties the recording; the recorder appends, so what is heard next starts it afresh."""
+    if os.path.exists(CAPTURE):
+        os.truncate(CAPTURE, 0)
 
 
 def _captured_samples():
-    """The left channel of everything played, at a quarter of the 48 kHz rate."""
-    names = sorted(n for n in os.listdir(CAPTURE) if n.startswith("out.raw"))
+    """The left channel of everything heard since the last clear, at a quarter of the 48 kHz rate."""
+    with open(CAPTURE, "rb") as raw:
+        data = raw.read()
     samples = array.array("f")
-    for name in names:
-        with open(os.path.join(CAPTURE, name), "rb") as raw:
-            data = raw.read()
-        samples.frombytes(data[:len(data) - len(data) % 8])
+    samples.frombytes(data[:len(data) - len(data) % 8])
     return samples[0::8]
 
 
@@ -56,8 +53,7 @@ def _goertzel_power(block, frequency, rate):
 def captured_tones(frequencies, rate=12000, block_seconds=0.02, shortest_seconds=0.06):
     """The order in which the tones of the given pitches were heard, each run of
     one pitch once; fragments shorter than 60 ms are ignored. Silence is skipped:
-    the capture device takes sound faster than it plays, so the driver pads one
-    track's sound with stretches of silence, and those must not split it up."""
+    a gap between two tracks of one pitch, or a pause, does not split it up."""
     samples = _captured_samples()
     size = int(rate * block_seconds)
     runs = []

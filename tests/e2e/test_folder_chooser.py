@@ -48,8 +48,7 @@ def chooser_session(top):
     player.write_settings(settings_bytes(CurDir=music.windows()))
     with player:
         player.click(ID["IDC_PLAY"])
-        # The captured sound of a track arrives only about when the track ends, and
-        # this one must still play while the chooser is open: the play button
+        # This track must still play while the chooser is open: the play button
         # tells that it plays.
         check(wait_until(lambda: player.play_button_state()[0] == "stop", 10), "the first track did not start")
 

@@ -48,8 +48,8 @@ def test_an_m3u8_of_such_names_and_a_code_page_932_m3u_both_play():
             player.click(ID["IDC_PLAY"])
             heard = wait_for_tones([440, 550, 660, 770, 880], tones, 20)
             check(heard == tones, "%s played %r, expected %r" % (group, heard, tones))
-            # The capture runs ahead of the sound: the pass is over, and no place
-            # in the last track is kept, once the player has stopped.
+            # The last tone is heard a moment before the player has taken its end: the
+            # pass is over, and no place in the last track is kept, once it has stopped.
             check(wait_until(lambda: player.play_button_state()[0] == "play", 10), "the player did not stop")
             exit_by_button(player)
         # Only a save whose every name fits code page 932 is written in it.

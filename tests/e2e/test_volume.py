@@ -1,6 +1,4 @@
 """The player's own volume on the wheel, and the place in the track kept across starts, as heard."""
-import time
-
 from harness import ID, Player, check, click_at, exit_by_button, tone_levels, wait_for_tones, wait_until, xdotool
 from test_playback import player_on
 
@@ -8,7 +6,8 @@ A, B = 440, 660
 
 
 def test_four_notches_down_over_the_bar_make_the_next_track_and_the_next_start_10_db_quieter():
-    with player_on({"a.wav": A, "b.wav": B}, seconds=1.5) as player:
+    # a is stopped while it plays, and on a busy machine the stop may come seconds after a was first heard.
+    with player_on({"a.wav": [(A, 8.0)], "b.wav": B}, seconds=1.5) as player:
         player.click(ID["IDC_PLAY"])
         check(wait_for_tones([A, B], [A], 10) == [A], "play did not start a")
         player.click(ID["IDC_PLAY"])
@@ -35,12 +34,10 @@ def test_four_notches_down_over_the_bar_make_the_next_track_and_the_next_start_1
 def test_a_track_stopped_in_its_third_second_goes_on_from_there_after_the_next_start():
     pitches = [440, 550, 660, 880]
     with player_on({"four.wav": [(pitch, 1.0) for pitch in pitches]}, seconds=0) as player:
-        # The capture tells the order of tones, not when they sound: the stop comes by the clock.
+        # The sound is recorded on the wall clock: once the third second is heard, the track is in it.
         play = player.control_centre(ID["IDC_PLAY"])
         click_at(*play)
-        started = time.monotonic()
-        check(wait_for_tones(pitches, pitches[:1], 2) == pitches[:1], "play did not start the track")
-        time.sleep(max(0, started + 2.4 - time.monotonic()))
+        check(wait_for_tones(pitches, pitches[:3], 10) == pitches[:3], "the track did not reach its third second")
         click_at(*play)
         exit_by_button(player)
     last = player.read_settings().decode("cp932").splitlines()[-1]

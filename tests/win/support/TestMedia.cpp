@@ -24,19 +24,10 @@ std::string environment(const char* name) {
   return value ? value : "";
 }
 
-std::vector<std::string> captureFiles() {
-  std::vector<std::string> names;
+// What tools/with-display.sh records from the prefix's sound server.
+std::string captureFile() {
   const std::string folder = captureFolder();
-  if (folder.empty()) return names;
-  WIN32_FIND_DATAA data;
-  HANDLE find = FindFirstFileA((folder + "\\out.raw*").c_str(), &data);
-  if (find == INVALID_HANDLE_VALUE) return names;
-  do {
-    if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(folder + "\\" + data.cFileName);
-  } while (FindNextFileA(find, &data));
-  FindClose(find);
-  std::sort(names.begin(), names.end());
-  return names;
+  return folder.empty() ? "" : folder + "\\out.raw";
 }
 
 }  // namespace
@@ -50,12 +41,14 @@ std::string preparedFile(const std::string& name) {
 std::string captureFolder() { return windowsPathOf(environment("VEXMOOR_CAPTURE_DIR")); }
 
 void clearCapture() {
-  for (const std::string& name : captureFiles()) DeleteFileA(name.c_str());
+  // Emptied, not deleted: the recorder goes on appending to the same file.
+  HANDLE file = CreateFileA(captureFile().c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
 }
 
 std::vector<float> readCapture() {
-  std::string bytes;
-  for (const std::string& name : captureFiles()) bytes += test_files::read(name);
+  const std::string bytes = captureFile().empty() ? "" : test_files::read(captureFile());
   std::vector<float> samples(bytes.size() / sizeof(float));
   if (!samples.empty()) std::memcpy(samples.data(), bytes.data(), samples.size() * sizeof(float));
   return samples;

@@ -11,9 +11,9 @@ std::string preparedFile(const std::string& name);
 
 // The folder of the captured sound (VEXMOOR_CAPTURE_DIR) as a Windows path.
 std::string captureFolder();
-// Removes every capture file, so that the next capture starts afresh.
+// Empties the recording, so that what is heard next starts it afresh.
 void clearCapture();
-// The capture files joined in name order: float32 stereo samples at 48 kHz.
+// What was heard since the last clear: float32 stereo samples at 48 kHz.
 std::vector<float> readCapture();
 
 }  // namespace test_media
