@@ -18,7 +18,7 @@ chroot_dir="$cache/chroot"
 packages=(
   wine wine64 gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
   xvfb xdotool imagemagick python3 pulseaudio pulseaudio-utils locales
-  fonts-ipafont-gothic fonts-liberation fonts-dejavu-core lame ffmpeg procps e2fsprogs libx11-6
+  fonts-ipafont-gothic fonts-liberation fonts-liberation2 fonts-nanum fonts-dejavu-core lame ffmpeg procps e2fsprogs libx11-6
 )
 
 # The same archive as this machine's own packages.
