@@ -221,6 +221,7 @@ TEST_P(PlayerResume, SeeksAValidPlaceOfTheSavedTrackAndKeepsItAtExit) {
 INSTANTIATE_TEST_SUITE_P(
     Rows, PlayerResume,
     testing::Values(ResumeRow{"a place inside the track", "Rock\\y", true, 2500, {2500}},
+                    ResumeRow{"the first millisecond", "Rock\\y", true, 1, {1}},
                     ResumeRow{"the last millisecond", "Rock\\y", true, 2999, {2999}},
                     ResumeRow{"at the length: from the start", "Rock\\y", true, 3000, {}},
                     ResumeRow{"past the length: from the start", "Rock\\y", true, 4000, {}},
@@ -235,6 +236,8 @@ TEST_F(PlayerStartUp, ExitKeepsThePlaceOnlyOfATrackLeftBeforeItsEnd) {
   h.player.onPlay();
   h.graph.playSome();
   EXPECT_NE(exit().find("\nLastPosition=1500\n"), std::string::npos);
+  h.graph.seek(1);
+  EXPECT_NE(exit().find("\nLastPosition=1\n"), std::string::npos);
   h.graph.playToEnd();
   EXPECT_EQ(exit().find("LastPosition"), std::string::npos);
   h.graph.seek(1000);
