@@ -64,8 +64,11 @@ class Worker:
                 shutil.copy(origin, os.path.join(self.source, name))
         launcher = ["-DCMAKE_CXX_COMPILER_LAUNCHER=ccache", "-DCMAKE_C_COMPILER_LAUNCHER=ccache"] \
             if shutil.which("ccache") else []
+        # Checked container access: a loop that runs one past its end fails at once
+        # instead of reading whatever lies beyond.
         subprocess.run(["cmake", "-S", self.source, "-B", self.build, "-DCMAKE_BUILD_TYPE=Debug",
-                        "-DCMAKE_CXX_FLAGS_DEBUG=-O1 -g0", "-DCMAKE_C_FLAGS_DEBUG=-O1 -g0"] + launcher,
+                        "-DCMAKE_CXX_FLAGS_DEBUG=-O1 -g0 -D_GLIBCXX_ASSERTIONS", "-DCMAKE_C_FLAGS_DEBUG=-O1 -g0"]
+                       + launcher,
                        check=True, stdout=subprocess.DEVNULL)
         self.tests = os.path.join(self.build, "tests", "unit", "vexmoor_unit_tests")
         self.temp = os.path.join(work, "w%d" % index, "tmp")
