@@ -27,8 +27,9 @@ import sys
 import threading
 import time
 
-from mutation import apply, mutants_of, without_privileges, NOBODY
-import windows_mutants
+sys.dont_write_bytecode = True  # no cache of the runner's modules beside the sources
+from mutation import apply, mutants_of, without_privileges, NOBODY  # noqa: E402
+import windows_mutants  # noqa: E402
 
 SEED = 20261208
 COUNT = 100
