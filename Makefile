@@ -82,9 +82,12 @@ soak: windows
 	@bash -c '. tools/wine-env.sh $(BUILD) && VEXMOOR_SOAK=1 VEXMOOR_TEST_MEDIA=$(BUILD)/media tools/with-display.sh wine $(WINDOWS)/tests/win/vexmoor_win_tests.exe --gtest_filter="PlayerAudio.TrackChanges*:SettingsSave.*"'
 	@VEXMOOR_SOAK=1 tests/e2e/run.sh $(BUILD) test_soak test_a_folder_of_unplayable
 
-# Small faults planted in the portable code, one at a time: how many the native unit tests catch.
+# Small faults planted one at a time: in the portable code against the native unit
+# tests, and in the Windows code against its tests under Wine. MUTANTS=portable or
+# MUTANTS=windows runs one sample only.
+MUTANTS ?=
 mutants: deps
-	@tools/run-mutants.py $(BUILD)
+	@tools/run-mutants.py $(BUILD) $(MUTANTS)
 
 dist: windows
 	@tools/make-dist.sh $(BUILD)

@@ -1,18 +1,22 @@
 #!/usr/bin/env python3
-"""Plants one small fault at a time in the portable code (core/, library/,
-settings/ and the portable files of platform/) and runs the native unit tests
-against it: a comparison flipped, && and || swapped, a condition negated, a
-constant off by one, a returned true or false swapped, a statement removed.
+"""make mutants: small faults planted one at a time (tools/mutation.py), and
+how many the tests catch, in two samples.
 
-The faults are a fixed sample (seed below) of every such change in whatever
-files exist; one that does not compile is passed over for the next. Each is
-built in a copy of the sources without sanitizers (only the changed object is
-compiled again), two at a time, and caught when the tests fail, crash or run
-past the time limit; the tests that take over a second run last, only when the
-others pass. Prints each fault that no test caught, then
-"mutants: K of N caught"; BUILD/mutants/progress.txt has every verdict.
+portable: faults in the portable code (core/, library/, settings/ and the
+portable files of platform/), each run against the native unit tests. The
+faults are a fixed sample (seed below) of every such change in whatever files
+exist; one that does not compile is passed over for the next. Each is built in
+a copy of the sources without sanitizers (only the changed object is compiled
+again), two at a time, and caught when the tests fail, crash or run past the
+time limit; the tests that take over a second run last, only when the others
+pass. Prints each fault that no test caught, then
+"mutants (portable): K of N caught"; BUILD/mutants/progress.txt has every verdict.
 
-Usage: tools/run-mutants.py [BUILD]   (work folder: BUILD/mutants)
+windows: faults in the Windows code, built with MinGW and run under Wine
+(tools/windows_mutants.py); ends with "mutants (windows): K of N caught".
+
+Usage: tools/run-mutants.py [BUILD] [portable|windows]   (both without the
+second argument; work folder: BUILD/mutants)
 """
 import os
 import random
@@ -23,87 +27,16 @@ import sys
 import threading
 import time
 
+sys.dont_write_bytecode = True  # no cache of the runner's modules beside the sources
+from mutation import apply, mutants_of, without_privileges, NOBODY  # noqa: E402
+import windows_mutants  # noqa: E402
+
 SEED = 20261208
 COUNT = 100
 WORKERS = 2
 FOLDERS = ("core", "library", "settings", "platform")
 COPIED = ("CMakeLists.txt", "cmake", "core", "audio", "library", "settings", "platform", "tests")
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-FLIPS = {"==": "!=", "!=": "==", "<": "<=", "<=": "<", ">": ">=", ">=": ">", "&&": "||", "||": "&&"}
-NOT_STATEMENTS = {"return", "break", "continue", "if", "else", "for", "while", "do", "switch", "case", "default",
-                  "const", "constexpr", "static", "auto", "unsigned", "signed", "int", "long", "short", "bool", "char",
-                  "double", "float", "void", "using", "namespace", "typedef", "struct", "class", "enum", "template",
-                  "throw", "goto", "public", "private", "protected"}
-
-
-def code_only(lines):
-    """Each line with its comments and the insides of its string and character
-    literals blanked out, so that no change is planted there."""
-    masked, in_comment = [], False
-    for line in lines:
-        out, i = [], 0
-        while i < len(line):
-            if in_comment:
-                end = line.find("*/", i)
-                if end < 0:
-                    out.append(" " * (len(line) - i))
-                    break
-                out.append(" " * (end + 2 - i))
-                i, in_comment = end + 2, False
-            elif line.startswith("//", i):
-                out.append(" " * (len(line) - i))
-                break
-            elif line.startswith("/*", i):
-                in_comment = True
-            elif line[i] in "\"'":
-                quote, j = line[i], i + 1
-                while j < len(line) and line[j] != quote:
-                    j += 2 if line[j] == "\\" else 1
-                out.append(quote + " " * (min(j, len(line)) - i - 1) + (quote if j < len(line) else ""))
-                i = j + 1
-            else:
-                out.append(line[i])
-                i += 1
-        masked.append("".join(out)[:len(line)])
-    return masked
-
-
-def closing_paren(code, start):
-    depth = 0
-    for i in range(start, len(code)):
-        depth += {"(": 1, ")": -1}.get(code[i], 0)
-        if depth == 0:
-            return i
-    return -1
-
-
-def mutants_of(path, text):
-    """Every change of the file as (path, line number, start, end, replacement, description)."""
-    lines = text.split("\n")
-    found = []
-    for number, (line, code) in enumerate(zip(lines, code_only(lines)), 1):
-        if code.lstrip().startswith("#"):
-            continue
-        for match in re.finditer(r"(?<= )(==|!=|<=|>=|<|>|&&|\|\|)(?= )", code):
-            op = match.group(1)
-            found.append((number, match.start(), match.end(), FLIPS[op], "`%s` -> `%s`" % (op, FLIPS[op])))
-        for match in re.finditer(r"\b(if|while) \(", code):
-            close = closing_paren(code, match.end() - 1)
-            if close > 0:
-                inside = line[match.end():close]
-                found.append((number, match.end(), close, "!(%s)" % inside, "%s condition negated" % match.group(1)))
-        for match in re.finditer(r"(?<![\w.])(\d+)([uUlL]*)(?![\w.])", code):
-            value = int(match.group(1))
-            found.append((number, match.start(1), match.end(1), str(value + 1), "`%d` -> `%d`" % (value, value + 1)))
-        for match in re.finditer(r"\breturn (true|false);", code):
-            other = "false" if match.group(1) == "true" else "true"
-            found.append((number, match.start(1), match.end(1), other, "`return %s` -> `return %s`"
-                           % (match.group(1), other)))
-        statement = re.match(r"^(\s*)(([A-Za-z_]\w*)[\w:.\->\[\]]*\s*(\(.*\)|[-+*/|&]?=.*|\+\+|--))\s*;\s*$", code)
-        if statement and statement.group(3) not in NOT_STATEMENTS:
-            found.append((number, statement.start(2), len(line.rstrip()), "{}", "statement removed: `%s`"
-                          % line.strip()))
-    return [(path,) + change for change in found]
 
 
 def portable_sources():
@@ -113,27 +46,6 @@ def portable_sources():
             if name.endswith(".cpp") and not name.endswith("_win32.cpp"):
                 paths.append(os.path.join(folder, name))
     return paths
-
-
-def apply(text, mutant):
-    _, number, start, end, replacement, _ = mutant
-    lines = text.split("\n")
-    line = lines[number - 1]
-    lines[number - 1] = line[:start] + replacement + line[end:]
-    return "\n".join(lines)
-
-
-# A planted fault can turn a test's clean-up into a walk over the whole file
-# system; run by root, it once removed /etc. The mutated tests therefore run as
-# nobody, in a temporary folder of their own, where nothing else can be removed.
-NOBODY = 65534
-
-
-def without_privileges():
-    if os.geteuid() == 0:
-        os.setgroups([])
-        os.setgid(NOBODY)
-        os.setuid(NOBODY)
 
 
 class Worker:
@@ -153,8 +65,11 @@ class Worker:
                 shutil.copy(origin, os.path.join(self.source, name))
         launcher = ["-DCMAKE_CXX_COMPILER_LAUNCHER=ccache", "-DCMAKE_C_COMPILER_LAUNCHER=ccache"] \
             if shutil.which("ccache") else []
+        # Checked container access: a loop that runs one past its end fails at once
+        # instead of reading whatever lies beyond.
         subprocess.run(["cmake", "-S", self.source, "-B", self.build, "-DCMAKE_BUILD_TYPE=Debug",
-                        "-DCMAKE_CXX_FLAGS_DEBUG=-O1 -g0", "-DCMAKE_C_FLAGS_DEBUG=-O1 -g0"] + launcher,
+                        "-DCMAKE_CXX_FLAGS_DEBUG=-O1 -g0 -D_GLIBCXX_ASSERTIONS", "-DCMAKE_C_FLAGS_DEBUG=-O1 -g0"]
+                       + launcher,
                        check=True, stdout=subprocess.DEVNULL)
         self.tests = os.path.join(self.build, "tests", "unit", "vexmoor_unit_tests")
         self.temp = os.path.join(work, "w%d" % index, "tmp")
@@ -205,8 +120,7 @@ class Worker:
                 restored.write(text)
 
 
-def main():
-    build = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else os.path.join(ROOT, "build"))
+def portable(build):
     work = os.path.join(build, "mutants")
     os.makedirs(work, exist_ok=True)
     # Both copies at the same depth under one base: ccache serves the second from the first.
@@ -261,7 +175,21 @@ def main():
         print("survived %s:%d: %s" % (path, number, description))
     print("(%d candidates, %d not compiling passed over, %.0f s, %.0f s limit per mutant)"
           % (len(candidates), sum(1 for v in results.values() if v is None), time.monotonic() - started, timeout))
-    print("mutants: %d of %d caught" % (len(judged) - len(survivors), len(judged)))
+    return "mutants (portable): %d of %d caught" % (len(judged) - len(survivors), len(judged))
+
+
+def main():
+    build = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 and sys.argv[1] else os.path.join(ROOT, "build"))
+    samples = sys.argv[2:] or ["portable", "windows"]
+    if any(sample not in ("portable", "windows") for sample in samples):
+        sys.exit("usage: tools/run-mutants.py [BUILD] [portable|windows]")
+    scores = []
+    for sample in samples:
+        scores.append(portable(build) if sample == "portable" else windows_mutants.run(build))
+        print(scores[-1])
+        sys.stdout.flush()
+    if len(scores) > 1:
+        print("\n".join(scores))
     return 0
 
 

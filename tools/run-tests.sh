@@ -37,19 +37,22 @@ record() {  # tier passed failed [flaky names...]
 # log, announced as RETRY.
 gtest_tier() {
   local tier=$1; shift
+  local failed_line='\[  FAILED  \] \([A-Za-z0-9_/]*\.[A-Za-z0-9_/]*\)\(, where .*\)\{0,1\} ([0-9]* ms)$'
   local log="$logs/$tier.log"
   "$@" --gtest_brief=1 >"$log" 2>&1
   local rc=$?
   tr -d '\r' <"$log" >"$log.txt"
   local passed failed failures finished retried=()
   passed=$(sed -n 's/^\[  PASSED  \] \([0-9]*\) tests\{0,1\}\..*/\1/p' "$log.txt" | tail -1)
-  failures=$(sed -n 's/^\[  FAILED  \] \([A-Za-z0-9_/]*\.[A-Za-z0-9_/]*\) (.*/\1/p' "$log.txt")
+  # A typed or parameterised test's line names its type or value after the name:
+  # "[  FAILED  ] MediaEngine/1.Plays, where TypeParam = ... (12 ms)".
+  failures=$(sed -n "s/^$failed_line/\1/p" "$log.txt")
   finished=$(grep -c '^\[==========\] [0-9]* tests\{0,1\} from .* ran\.' "$log.txt")
   failed=$(printf '%s' "$failures" | grep -c .)
   passed=${passed:-0}; failed=${failed:-0}
   if [ "$tier" = win ] && [ "$rc" != 0 ] && [ "$finished" != 0 ] && [ "$failed" != 0 ] && [ "$failed" -le 3 ]; then
     echo "RETRY $tier: $(echo $failures)"
-    grep -B8 '^\[  FAILED  \] [A-Za-z0-9_/]*\.[A-Za-z0-9_/]* (' "$log.txt" | tail -30
+    grep -B8 "^$failed_line" "$log.txt" | tail -30
     "$@" --gtest_brief=1 --gtest_filter="$(echo $failures | tr ' ' ':')" >"$log.retry" 2>&1
     rc=$?
     tr -d '\r' <"$log.retry" >>"$log.txt"

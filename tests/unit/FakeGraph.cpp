@@ -12,6 +12,7 @@ void FakeGraph::release() {
   rendered_.clear();
   running_ = false;
   position_ = Position::Start;
+  milliseconds_ = 0;
   events_.clear();
 }
 
@@ -35,7 +36,21 @@ void FakeGraph::stop() {
 
 void FakeGraph::rewind() {
   calls_.push_back("rewind");
-  if (!rendered_.empty()) position_ = Position::Start;
+  if (rendered_.empty()) return;
+  position_ = Position::Start;
+  milliseconds_ = 0;
+}
+
+std::int64_t FakeGraph::currentPosition() {
+  if (rendered_.empty()) return 0;
+  return position_ == Position::End ? length_ : milliseconds_;
+}
+
+void FakeGraph::seek(std::int64_t milliseconds) {
+  seeks_.push_back(milliseconds);
+  if (rendered_.empty()) return;
+  position_ = milliseconds == 0 ? Position::Start : Position::Middle;
+  milliseconds_ = milliseconds;
 }
 
 bool FakeGraph::atEnd() { return !rendered_.empty() && position_ == Position::End; }
@@ -56,10 +71,14 @@ void FakeGraph::playToEnd() {
 }
 
 void FakeGraph::playSome() {
-  if (running_) position_ = Position::Middle;
+  if (!running_) return;
+  position_ = Position::Middle;
+  milliseconds_ = length_ / 2;
 }
 
 void FakeGraph::clearLog() {
   calls_.clear();
   renderAttempts_.clear();
+  volumes_.clear();
+  seeks_.clear();
 }

@@ -1,6 +1,8 @@
 #pragma once
-// A scripted media graph: the test names the paths that render and says when
-// the loaded track reaches its end; every call is logged.
+// A scripted media graph: the test names the paths that render, their length,
+// and says when the loaded track reaches its end; every call is logged, the
+// volumes and seeks each in a list of their own.
+#include <cstdint>
 #include <set>
 #include <string>
 #include <vector>
@@ -19,16 +21,18 @@ class FakeGraph : public MediaGraph {
   void rewind() override;
   bool atEnd() override;
   bool takeCompletion() override;
-  void setVolume(int) override {}
-  std::int64_t currentPosition() override { return 0; }
-  std::int64_t length() override { return 0; }
-  void seek(std::int64_t) override {}
+  void setVolume(int level) override { volumes_.push_back(level); }
+  std::int64_t currentPosition() override;
+  std::int64_t length() override { return rendered_.empty() ? 0 : length_; }
+  void seek(std::int64_t milliseconds) override;
 
   // Script.
   void makeRenderable(const std::string& path) { renderable_.insert(path); }
+  // The length in milliseconds every rendered track reports (0: not known).
+  void setLength(std::int64_t milliseconds) { length_ = milliseconds; }
   // The running track plays to its end and queues its completion.
   void playToEnd();
-  // The running track plays on into its middle.
+  // The running track plays on into its middle (half its length).
   void playSome();
   // An event that is not a completion (takeCompletion drains it and says no).
   void queueOtherEvent() { events_.push_back(false); }
@@ -43,6 +47,9 @@ class FakeGraph : public MediaGraph {
   // Every path handed to renderFile, in order, and the full call log.
   const std::vector<std::string>& renderAttempts() const { return renderAttempts_; }
   const std::vector<std::string>& calls() const { return calls_; }
+  // Every level handed to setVolume, and every place sought, in order.
+  const std::vector<int>& volumes() const { return volumes_; }
+  const std::vector<std::int64_t>& seeks() const { return seeks_; }
   void clearLog();
 
  private:
@@ -52,7 +59,11 @@ class FakeGraph : public MediaGraph {
   std::string rendered_;
   bool running_ = false;
   Position position_ = Position::Start;
+  std::int64_t length_ = 0;
+  std::int64_t milliseconds_ = 0;  // the place before the end
   GraphNotifyTarget target_;
   std::vector<std::string> renderAttempts_;
   std::vector<std::string> calls_;
+  std::vector<int> volumes_;
+  std::vector<std::int64_t> seeks_;
 };

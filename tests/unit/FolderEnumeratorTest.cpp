@@ -11,6 +11,7 @@
 
 #include "TestFolder.h"
 #include "ProcessText.h"
+#include "platform/FolderSearch.h"
 
 namespace {
 
@@ -84,6 +85,13 @@ TEST(FolderEnumerator, NoEntryIsCurrentAfterTheEndOrAClose) {
   EXPECT_EQ(entries.fileName(), "only.mp3");
   ASSERT_TRUE(entries.open(folder.join("only.?p3")));
   EXPECT_EQ(entries.fileName(), "only.mp3");
+
+  // The platform's search under it gives nothing before a start or after a close.
+  FolderSearch search;
+  EXPECT_FALSE(search.advance());
+  ASSERT_TRUE(search.start(folder.join("*")));
+  search.close();
+  EXPECT_FALSE(search.advance());
 }
 
 TEST(FolderEnumerator, OpenFailsForMissingFoldersLongPatternsAndNoMatch) {
@@ -105,6 +113,7 @@ TEST(FolderEnumerator, OpenFailsForMissingFoldersLongPatternsAndNoMatch) {
   EXPECT_FALSE(entries.open(padded(maxPathLength + 1)));
   EXPECT_FALSE(entries.open(folder.join("missing\\*")));
   EXPECT_FALSE(entries.open(folder.join("*.nothing")));
+  EXPECT_FALSE(entries.open(folder.join("x.wav")));  // a name of the same length
   EXPECT_FALSE(entries.open(folder.join("x.mp3\\*")));
   EXPECT_FALSE(entries.open(""));
   EXPECT_EQ(entries.fileName(), "");

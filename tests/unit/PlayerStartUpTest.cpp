@@ -1,7 +1,10 @@
 // Start-up from "tovik.def" and the save at exit.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "PlayerHarness.h"
 
@@ -184,6 +187,75 @@ TEST_F(PlayerStartUp, SavingForTheEndOfTheSessionWritesTheSameFile) {
   const std::string saved = test_files::read(settingsPath());
   EXPECT_NE(saved.find("\nLastFile=" + h.root.join("Rock\\z") + "\n"), std::string::npos) << saved;
   EXPECT_EQ(exit(), saved);
+}
+
+// A saved place is sought only in the saved track and only inside it.
+struct ResumeRow {
+  const char* what;
+  const char* lastFile;
+  bool playable;
+  std::int64_t place;
+  std::vector<std::int64_t> seeks;
+};
+
+class PlayerResume : public PlayerStartUp, public testing::WithParamInterface<ResumeRow> {};
+
+TEST_P(PlayerResume, SeeksAValidPlaceOfTheSavedTrackAndKeepsItAtExit) {
+  const ResumeRow& row = GetParam();
+  h.track("song");
+  h.root.folder("Rock");
+  h.track("Rock\\x");
+  if (row.playable) {
+    h.track("Rock\\y");
+  } else {
+    h.brokenTrack("Rock\\y");
+  }
+  h.graph.setLength(3000);
+  startUp(settings("Rock", h.root.join(row.lastFile), "LastPosition=" + std::to_string(row.place) + "\n"));
+  EXPECT_EQ(h.graph.seeks(), row.seeks) << row.what;
+  const std::string kept = row.seeks.empty() ? "" : "LastPosition=" + std::to_string(row.seeks[0]) + "\n";
+  const std::string saved = exit();
+  EXPECT_EQ(saved.substr(saved.rfind("LastFile=")), "LastFile=" + h.state().lastFile + "\n" + kept) << row.what;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, PlayerResume,
+    testing::Values(ResumeRow{"a place inside the track", "Rock\\y", true, 2500, {2500}},
+                    ResumeRow{"the first millisecond", "Rock\\y", true, 1, {1}},
+                    ResumeRow{"the last millisecond", "Rock\\y", true, 2999, {2999}},
+                    ResumeRow{"at the length: from the start", "Rock\\y", true, 3000, {}},
+                    ResumeRow{"past the length: from the start", "Rock\\y", true, 4000, {}},
+                    ResumeRow{"no place", "Rock\\y", true, 0, {}},
+                    ResumeRow{"the saved track gone: another from its start", "Rock\\gone", true, 2500, {}},
+                    ResumeRow{"the saved track unplayable: the next from its start", "Rock\\y", false, 2500, {}}));
+
+TEST_F(PlayerStartUp, ExitKeepsThePlaceOnlyOfATrackLeftBeforeItsEnd) {
+  makeRoot();
+  h.graph.setLength(3000);
+  startUp(settings("Rock", h.root.join("Rock\\y")));
+  h.player.onPlay();
+  h.graph.playSome();
+  EXPECT_NE(exit().find("\nLastPosition=1500\n"), std::string::npos);
+  h.graph.seek(1);
+  EXPECT_NE(exit().find("\nLastPosition=1\n"), std::string::npos);
+  h.graph.playToEnd();
+  EXPECT_EQ(exit().find("LastPosition"), std::string::npos);
+  h.graph.seek(1000);
+  h.graph.setLength(0);
+  EXPECT_EQ(exit().find("LastPosition"), std::string::npos) << "a track of unknown length";
+}
+
+TEST_F(PlayerStartUp, TheSavedVolumeReachesTheGraphAndEachNotchMovesItFivePointsWithinItsBounds) {
+  startUp("Volume=10\n");
+  EXPECT_EQ(h.graph.volumes(), (std::vector<int>{10}));
+  const struct { int notches; int level; } steps[] = {
+      {-1, 5}, {-1, 0}, {-1, 0}, {20, 100}, {1, 100}, {-4, 80}, {-2147483647, 0}, {2147483647, 100}, {-5, 75}};
+  for (const auto& step : steps) {
+    h.player.stepVolume(step.notches);
+    EXPECT_EQ(h.state().volume, step.level) << step.notches;
+    EXPECT_EQ(h.graph.volumes().back(), step.level) << step.notches;
+  }
+  EXPECT_NE(exit().find("\nVolume=75\n"), std::string::npos);
 }
 
 }  // namespace

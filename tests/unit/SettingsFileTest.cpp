@@ -165,6 +165,15 @@ TEST(SettingsFile, ASaveReplacesTheFileWholeOnlyWhenEveryLineWasWritten) {
   EXPECT_EQ(test_files::read(path), "CurDir=new\nSubDir=\n");
   EXPECT_FALSE(test_files::exists(path + ".tmp"));
 
+  // One object saved twice: the second save holds its own lines only.
+  SettingsFile twice;
+  for (const char* value : {"first", "second"}) {
+    ASSERT_TRUE(twice.open(path, true));
+    EXPECT_TRUE(twice.write("CurDir", value));
+    twice.close();
+  }
+  EXPECT_EQ(test_files::read(path), "CurDir=second\n");
+
   // Writing is refused in every other mode.
   SettingsFile closed;
   EXPECT_FALSE(closed.write("CurDir", "x"));

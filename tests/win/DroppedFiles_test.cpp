@@ -64,6 +64,8 @@ TEST(DroppedFilesTest, TakesEveryRepresentablePathWholeInDropOrder) {
        {L"Z:\\m\\caf\u00e9.wav", L"Z:\\m\\cafe.wav"},
        utf8 ? std::vector<std::string>{"Z:\\m\\caf\xC3\xA9.wav", "Z:\\m\\cafe.wav"}
             : std::vector<std::string>{"Z:\\m\\cafe.wav"}},
+      {"a lone surrogate, which no code page holds, is left out", {L"Z:\\m\\a\xD800.wav", L"Z:\\m\\b.wav"},
+       {"Z:\\m\\b.wav"}},
       {"nothing dropped", {}, {}},
   };
   for (const Case& c : cases) {

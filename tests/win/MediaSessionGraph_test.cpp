@@ -26,10 +26,12 @@ TEST(MediaSessionGraph, ATrackLeftAtItsEndStartsNoThreads) {
   const std::string path = folder.join("short.wav");
   ASSERT_TRUE(tone_file::writeWav(path, 440, 200));
   SessionOnWindow g;
+  EXPECT_EQ(g.graph.currentPosition(), 0) << "no session";
   g.graph.create(g.window.target());
   ASSERT_TRUE(g.graph.renderFile(path));
   g.graph.run();
   ASSERT_TRUE(g.waitForCompletions(1));
+  EXPECT_EQ(g.graph.currentPosition(), 0) << "a track at its end has no place to keep";
   g.window.pumpFor(500);
   const unsigned long threadsAtEnd = ProcessUsage::now().threads;
   g.window.pumpFor(3000);

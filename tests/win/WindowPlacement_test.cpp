@@ -1,5 +1,5 @@
-// Centring windows over their reference, kept inside their bounds, and sizing
-// a client area.
+// Centring windows over their reference, kept inside their bounds, moving one
+// back inside the work area, and sizing a client area.
 #include "ui/WindowPlacement.h"
 
 #include <gtest/gtest.h>
@@ -66,6 +66,30 @@ TEST(CenterWindow, AChildIsCentredInItsParentsClientArea) {
   EXPECT_EQ(r.left, 80);
   EXPECT_EQ(r.top, 40);
   DestroyWindow(parent);
+}
+
+TEST(KeepInsideWorkArea, APartlyOutsideBarMovesInByTheShortestWayAndOneInsideStays) {
+  const RECT work = workArea();
+  struct Case {
+    const char* name;
+    POINT at;
+    POINT expected;
+  };
+  const Case cases[] = {
+      {"wholly inside", {work.left + 7, work.top + 9}, {work.left + 7, work.top + 9}},
+      {"touching the bottom right corner", {work.right - 280, work.bottom - 34}, {work.right - 280, work.bottom - 34}},
+      {"partly below", {work.left + 40, work.bottom - 10}, {work.left + 40, work.bottom - 34}},
+      {"partly right", {work.right - 100, work.top + 50}, {work.right - 280, work.top + 50}},
+      {"partly above and left", {work.left - 20, work.top - 5}, {work.left, work.top}},
+  };
+  for (const Case& c : cases) {
+    HWND window = popup(c.at.x, c.at.y, 280, 34);
+    keepInsideWorkArea(window);
+    const POINT at = topLeft(window);
+    EXPECT_EQ(at.x, c.expected.x) << c.name;
+    EXPECT_EQ(at.y, c.expected.y) << c.name;
+    DestroyWindow(window);
+  }
 }
 
 TEST(ResizeClientArea, GivesTheClientTheSizeWhateverTheFrameAndKeepsThePlace) {
