@@ -80,7 +80,8 @@ TEST_F(LabelButtonTest, DrawsItsBitmapThenItsTextInItsColour) {
 TEST_F(LabelButtonTest, DrawsAnAmpersandAsItStands) {
   // As a mnemonic prefix a lone "&" would draw nothing and "&&" one "&"; drawn
   // twice, either would show more than the name holds.
-  HFONT font = CreateFontW(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, L"Tahoma");
+  // The label asks for its font with the Japanese character set: so does the reference.
+  HFONT font = CreateFontW(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, SHIFTJIS_CHARSET, 0, 0, 0, 0, L"Tahoma");
   SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   Canvas canvas(75, 20);
   for (const wchar_t* name : {L"a&b", L"&&", L"&"}) {
