@@ -96,14 +96,7 @@ void PlaybackGraph::hidePicture() {
   video->put_Visible(OAFALSE);
 }
 
-// A graph stopped short of its end goes on from where it stopped: Wine 10's
-// graph, run again after a stop without a seek, stays at the start and never
-// plays; a seek to the stop position starts it there on every system.
 void PlaybackGraph::run() {
-  if (mediaSeeking_ && stoppedAt_ >= 0 && !ended_) {
-    LONGLONG position = stoppedAt_;
-    mediaSeeking_->SetPositions(&position, AM_SEEKING_AbsolutePositioning, nullptr, AM_SEEKING_NoPositioning);
-  }
   stoppedAt_ = -1;
   if (mediaControl_) mediaControl_->Run();
 }
