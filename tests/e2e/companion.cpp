@@ -15,8 +15,9 @@
 //       a window that takes the focus for SECONDS; with "hold" it first takes
 //       the four media keys ("held N") and prints "hotkey ID" for each press
 //
-// Texts are hexadecimal bytes in the system's code page. A menu prints "open"
-// once it is about to show and "closed" when it has gone.
+// Texts are hexadecimal bytes of UTF-8, the code page the companion runs with
+// (its manifest), as the player does. A menu prints "open" once it is about to
+// show and "closed" when it has gone.
 #include <windows.h>
 
 #include <cstdio>

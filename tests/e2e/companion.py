@@ -14,7 +14,7 @@ XDND_DROP = os.path.join(BUILD, "e2e-tools", "xdnd_drop")
 
 def _hex_argument(text):
     # An empty text still needs an argument; the companion reads "" from an odd digit.
-    return text.encode("cp932").hex() or "0"
+    return text.encode("utf-8").hex() or "0"
 
 
 def menu_text(name):
@@ -35,7 +35,7 @@ class Listing:
             elif key == "dialog":
                 self.dialogs.append({"rect": tuple(map(int, fields)), "items": {}})
             elif key == "item" and self.dialogs:
-                text = bytes.fromhex(fields[5]).decode("cp932") if len(fields) > 5 else ""
+                text = bytes.fromhex(fields[5]).decode("utf-8") if len(fields) > 5 else ""
                 self.dialogs[-1]["items"].setdefault(int(fields[0]), []).append(
                     (tuple(map(int, fields[1:5])), text))
 
