@@ -2,6 +2,7 @@
 flipped, && and || swapped, a condition negated, a constant off by one, a
 returned true or false swapped, a statement removed. Shared by the portable and
 the Windows runner of make mutants."""
+import contextlib
 import os
 import re
 
@@ -94,6 +95,21 @@ def apply(text, mutant):
 # system; run by root, it once removed /etc. The mutated tests therefore run as
 # nobody, in a temporary folder of their own, where nothing else can be removed.
 NOBODY = 65534
+
+
+@contextlib.contextmanager
+def mutated(source, mutant):
+    """The mutant planted in its file below source for the time of the block, then the file as it was."""
+    path = os.path.join(source, mutant[0])
+    with open(path) as original:
+        text = original.read()
+    try:
+        with open(path, "w") as changed:
+            changed.write(apply(text, mutant))
+        yield
+    finally:
+        with open(path, "w") as restored:
+            restored.write(text)
 
 
 def without_privileges():

@@ -28,7 +28,7 @@ import threading
 import time
 
 sys.dont_write_bytecode = True  # no cache of the runner's modules beside the sources
-from mutation import apply, mutants_of, without_privileges, NOBODY  # noqa: E402
+from mutation import mutants_of, mutated, without_privileges, NOBODY  # noqa: E402
 import windows_mutants  # noqa: E402
 
 SEED = 20261208
@@ -108,16 +108,8 @@ class Worker:
 
     def verdict(self, mutant, timeout, slow):
         """None when the mutant does not compile, else True when the tests catch it."""
-        path = os.path.join(self.source, mutant[0])
-        with open(path) as original:
-            text = original.read()
-        try:
-            with open(path, "w") as changed:
-                changed.write(apply(text, mutant))
+        with mutated(self.source, mutant):
             return not self.passes(timeout, slow) if self.compile() else None
-        finally:
-            with open(path, "w") as restored:
-                restored.write(text)
 
 
 def portable(build):

@@ -21,7 +21,7 @@ import subprocess
 import sys
 import time
 
-from mutation import apply, mutants_of, without_privileges, NOBODY
+from mutation import mutants_of, mutated, without_privileges, NOBODY
 
 SEED = 20261209
 COUNT = int(os.environ.get("VEXMOOR_MUTANTS_WINDOWS", "40"))
@@ -208,12 +208,7 @@ class WindowsWorker:
         if not steps:
             return None
         targets = {"win": ["vexmoor_win_tests"], "unit": ["vexmoor_unit_tests"], "e2e": ["vexmoor"]}
-        path = os.path.join(self.source, mutant[0])
-        with open(path) as original:
-            text = original.read()
-        try:
-            with open(path, "w") as changed:
-                changed.write(apply(text, mutant))
+        with mutated(self.source, mutant):
             if not self.compile(sum((targets[kind] for kind, _ in steps), [])):
                 return None
             for kind, selection in steps:
@@ -222,9 +217,6 @@ class WindowsWorker:
                         sys.exit("%s %s fails without any mutant (see %s)" % (kind, selection, self.work))
                     return True
             return False
-        finally:
-            with open(path, "w") as restored:
-                restored.write(text)
 
     def passes_clean(self, kind, selection):
         if (kind, selection) not in self.passing_clean:
