@@ -98,7 +98,13 @@ void PlaybackGraph::hidePicture() {
 
 void PlaybackGraph::run() {
   stoppedAt_ = -1;
-  if (mediaControl_) mediaControl_->Run();
+  if (!mediaControl_) return;
+  // A track stopped is cued first, as Run itself is documented to do: Wine
+  // 10's graph, run straight from a stop once its volume was set, never
+  // starts its clock, and the track neither plays nor ends.
+  OAFilterState state = State_Running;
+  if (rendered_ && SUCCEEDED(mediaControl_->GetState(0, &state)) && state == State_Stopped) mediaControl_->Pause();
+  mediaControl_->Run();
 }
 
 void PlaybackGraph::stop() {
