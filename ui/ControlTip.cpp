@@ -4,19 +4,21 @@
 
 #include "ui/Module.h"
 
-void ControlTip::create(HWND owner) {
+void ControlTip::attach(HWND owner) {
   destroy();
   control = owner;
+}
+
+void ControlTip::createWindow() {
   // The tip has no owner: under Wine a window that owns pop-ups can no longer be
   // put back on top of the others, which would break always-on-top. The control
   // destroys its tip itself.
   tip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
                         Module::instance(), nullptr);
-  if (tip && !tipText.empty()) {
-    SendMessageA(tip, TTM_ACTIVATE, TRUE, 0);
-    registerTool();
-  }
+  if (!tip) return;
+  SendMessageA(tip, TTM_ACTIVATE, TRUE, 0);
+  registerTool();
 }
 
 void ControlTip::setText(const std::string& text) {
@@ -44,8 +46,11 @@ void ControlTip::registerTool() const {
   SendMessageA(tip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
-void ControlTip::relay(UINT message, WPARAM wParam, LPARAM lParam) const {
-  if (!tip || message < WM_MOUSEFIRST || message > WM_MBUTTONDBLCLK) return;
+void ControlTip::relay(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (!control || message < WM_MOUSEFIRST || message > WM_MBUTTONDBLCLK) return;
+  // Seven tip windows would cost the start more than the rest of the bar's controls.
+  if (!tip && !tipText.empty()) createWindow();
+  if (!tip) return;
   MSG relayed{};
   relayed.hwnd = control;
   relayed.message = message;
@@ -57,4 +62,5 @@ void ControlTip::relay(UINT message, WPARAM wParam, LPARAM lParam) const {
 void ControlTip::destroy() {
   if (tip) DestroyWindow(tip);
   tip = nullptr;
+  control = nullptr;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The tool tip of one control: shown while another program is active too,
-// over every window, with its text as it stands ("&" is no key prefix).
+// over every window, with its text as it stands ("&" is no key prefix). Its
+// window is made when the pointer first comes over the control, not at start.
 #include <windows.h>
 
 #include <string>
@@ -12,14 +13,15 @@ class ControlTip {
   ControlTip(const ControlTip&) = delete;
   ControlTip& operator=(const ControlTip&) = delete;
 
-  void create(HWND control);
-  // Empty text: no tip. A text given before create shows once the tip exists.
+  void attach(HWND control);
+  // Empty text: no tip.
   void setText(const std::string& text);
   // Mouse messages of the control, so that the tip knows when to show.
-  void relay(UINT message, WPARAM wParam, LPARAM lParam) const;
+  void relay(UINT message, WPARAM wParam, LPARAM lParam);
   void destroy();
 
  private:
+  void createWindow();
   void registerTool() const;
 
   HWND control = nullptr;

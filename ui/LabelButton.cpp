@@ -7,7 +7,7 @@
 bool LabelButton::attach(HWND control) {
   if (!subclass(control)) return false;
   takeFont(reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
-  textTip.create(control);
+  textTip.attach(control);
   return true;
 }
 

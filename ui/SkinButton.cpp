@@ -9,7 +9,7 @@ SkinButton::~SkinButton() {
 bool SkinButton::attach(HWND control) {
   if (!subclass(control)) return false;
   SetWindowLongPtrA(control, GWL_STYLE, GetWindowLongPtrA(control, GWL_STYLE) | BS_OWNERDRAW);
-  tip.create(control);
+  tip.attach(control);
   if (images && in(autoSize)) sizeToImage();
   return true;
 }

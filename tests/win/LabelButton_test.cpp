@@ -184,6 +184,7 @@ TEST(LabelButtonTip, ShowsTheWholeNameAsItStands) {
   BarLabel bar;
   const std::string name = "a very long name of a folder & its music, cut at both ends";
   bar.label.setText(name);
+  SendMessageA(bar.control, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
   HWND tip = tipOf(bar.control);
   ASSERT_NE(tip, nullptr);
   EXPECT_EQ(tipText(tip, bar.control), name);

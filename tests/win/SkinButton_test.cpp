@@ -173,6 +173,8 @@ TEST_F(SkinButtonTest, ANewImageListShowsAtTheNextPaintAndTheOldOneGoesBack) {
 
 TEST_F(SkinButtonTest, OneToolTipWithTheTextSetLast) {
   ASSERT_TRUE(button.setToolTipText("play"));
+  EXPECT_EQ(tipOf(control), nullptr) << "a tip window made before the pointer came";
+  send(WM_MOUSEMOVE, 0, point(5, 5));
   HWND tip = tipOf(control);
   ASSERT_NE(tip, nullptr);
   EXPECT_EQ(tipText(tip, control), "play");
@@ -190,6 +192,7 @@ TEST(SkinButtonTip, ATextSetBeforeAttachingIsRegisteredAtAttach) {
   SkinButton button;
   button.setToolTipText("next");
   ASSERT_TRUE(button.attach(control));
+  SendMessageA(control, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
   HWND tip = tipOf(control);
   ASSERT_NE(tip, nullptr);
   EXPECT_EQ(tipText(tip, control), "next");
