@@ -122,10 +122,14 @@ def check_no_more_kept(mine, baseline, bare_name):
     (before, after, changes), (bare_before, bare_after, bare_changes) = mine, baseline
     grown = [a - b for a, b in zip(after, before)]
     bare_grown = [(a - b) * changes / max(bare_changes, 1) for a, b in zip(bare_after, bare_before)]
-    check(grown[0] <= max(bare_grown[0], 0) + 10, "the player gained %d descriptors, %s %.0f"
-          % (grown[0], bare_name, bare_grown[0]))
-    check(grown[1] <= max(bare_grown[1], 0) + 2, "the player gained %d threads, %s %.0f"
-          % (grown[1], bare_name, bare_grown[1]))
+    # Ending at no more than the baseline ended at is Wine's pools filling up
+    # later than the baseline's did (Wine 10 starts their threads as the load asks).
+    check(grown[0] <= max(bare_grown[0], 0) + 10 or after[0] <= bare_after[0] + 2,
+          "the player gained %d descriptors to %d, %s %.0f to %d" % (grown[0], after[0], bare_name, bare_grown[0],
+                                                                    bare_after[0]))
+    check(grown[1] <= max(bare_grown[1], 0) + 2 or after[1] <= bare_after[1] + 1,
+          "the player gained %d threads to %d, %s %.0f to %d" % (grown[1], after[1], bare_name, bare_grown[1],
+                                                                bare_after[1]))
     return grown, bare_grown
 
 
