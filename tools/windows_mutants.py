@@ -13,8 +13,10 @@ tells nothing and the run stops. Everything Wine runs, runs as nobody, in a
 prefix, home and scratch folder of its own, on display VEXMOOR_E2E_DISPLAY + 4
 (default 95).
 """
+import fnmatch
 import os
 import random
+import re
 import shutil
 import signal
 import subprocess
@@ -50,14 +52,20 @@ TESTS = {
     "platform/LegacyCodePage_win32.cpp": ("LegacyCodePage.*:WideText.*:NameCollation.*", TEXT_UNITS, ""),
     "platform/NameCollation_win32.cpp": ("NameCollation.*", "NameOrder*:GroupEnumeration*", ""),
     "platform/TextEncoding_win32.cpp": ("NameCollation.*:DroppedFilesTest.*", TEXT_UNITS, ""),
+    "platform/WidePath_win32.cpp": ("WidePath.*:FolderSearch.*", "", ""),
     "platform/WideText_win32.cpp": ("WideText.*:DroppedFilesTest.*:FolderSearch.*", TEXT_UNITS, ""),
     "ui/AboutDialog.cpp": ("Resources.*", "", "test_about_box"),
-    "ui/BarLayout.cpp": ("", "", "test_the_controls_keep_their_places_with_a_wider_dialog_font"),
+    "ui/BarLayout.cpp": ("BarLayout.*", "", "test_the_controls_keep_their_places_with_a_wider_dialog_font"),
+    "ui/BoxFilter.cpp": ("BoxFilter.*:PlayerPicturesTest.*", "", ""),
+    "ui/ControlTip.cpp": ("SkinButtonTip.*:SkinButtonTest.*:LabelButtonTip.*", "", "test_an_ampersand_in_a_name"),
+    "ui/DisplayScale.cpp": ("DisplayScale.*:BarLayout.*", "", "test_at_120_144_and_192_dpi"),
     "ui/DialogProcedure.cpp": ("MessageMap.*", "", "test_window_is_280_by_34"),
     "ui/DroppedFiles.cpp": ("DroppedFilesTest.*", "", "test_dropped_files_play_first"),
+    "ui/FallbackText.cpp": ("LabelButtonFonts.*:LabelButtonTest.*", "", ""),
     "ui/FolderChooser.cpp": ("", "", "test_the_folder_chooser_cancelled"),
     "ui/HexColor.cpp": ("HexColor.*", "", ""),
-    "ui/LabelButton.cpp": ("LabelButtonTest.*", "", "test_an_ampersand_in_a_name"),
+    "ui/LabelButton.cpp": ("LabelButton*", "", "test_an_ampersand_in_a_name"),
+    "ui/LabelFont.cpp": ("LabelButtonFonts.*:LabelButtonTest.*", "", ""),
     "ui/LayeredWindow.cpp": ("", "", "test_transparency_is_alpha_50"),
     "ui/ListMenu.cpp": ("ListMenuTest.*:MenuTextTest.*", "", "test_track_menu_lists_the_tracks"),
     "ui/MainMenu.cpp": ("MainMenuTest.*", "", "test_main_menu_opens_at_the_pointer"),
@@ -67,9 +75,10 @@ TESTS = {
     "ui/Module.cpp": ("Resources.*", "", "test_window_is_280_by_34"),
     "ui/PendingDialogs.cpp": ("", "", "test_the_search_goes_on_while_the_about_box"),
     "ui/PlayerDialog.cpp": ("", "", "test_choosing_main_menu_items_changes_the_state"),
-    "ui/PlayerPictures.cpp": ("PlayerPictures.*", "", "test_background_buttons_and_labels_show_their_pictures"),
+    "ui/PlayerPictures.cpp": ("PlayerPicturesTest.*", "", "test_background_buttons_and_labels_show_their_pictures"),
+    "ui/PngPicture.cpp": ("PlayerPicturesTest.*", "", "test_at_120_144_and_192_dpi"),
     "ui/Reflection.cpp": ("Reflection.*:LabelButtonTest.*:SkinButton*", "", ""),
-    "ui/SingleInstance.cpp": ("", "", "test_a_second_start_on_the_same_settings_file"),
+    "ui/SingleInstance.cpp": ("", "", "test_a_second_start_by_any_spelling_of_the_folder"),
     "ui/SkinButton.cpp": ("SkinButton*", "", "test_hover_and_press_show_their_images"),
     "ui/SubclassedControl.cpp": ("SkinButton*:LabelButtonTest.*", "", ""),
     "ui/WindowPlacement.cpp": (WINDOW_PLACEMENT, "", "test_window_is_280_by_34"),
@@ -175,19 +184,23 @@ class WindowsWorker:
 
     def passes(self, kind, selection, programs):
         """True when the tests pass on these programs, run as nobody on a display of their own."""
+        return self.session(self.command(kind, selection, programs), programs, LIMITS[kind], "last-run.log") == 0
+
+    def session(self, command, programs, limit, log_name):
+        """The command's exit code (None past the limit) in a fresh scratch folder as nobody; its output in log_name."""
         self.fresh_scratch()
         session = ". '%s' '%s' >/dev/null 2>&1 && exec '%s' \"$@\"" % (
             os.path.join(ROOT, "tools", "wine-env.sh"), self.scratch, os.path.join(ROOT, "tools", "with-display.sh"))
         environment = dict(os.environ, TMPDIR=os.path.join(self.scratch, "tmp"), VEXMOOR_TEST_MEDIA=self.media,
                            VEXMOOR_E2E_DISPLAY=str(self.display), VEXMOOR_READONLY_FOLDER=self.readonly,
                            VEXMOOR_E2E_SCRATCH=os.path.join(self.scratch, "tmp"), VEXMOOR_E2E_BUILD=programs)
-        with open(os.path.join(self.work, "last-run.log"), "w") as log:
-            process = subprocess.Popen(["bash", "-c", session, "session"] + self.command(kind, selection, programs),
+        with open(os.path.join(self.work, log_name), "w") as log:
+            process = subprocess.Popen(["bash", "-c", session, "session"] + command,
                                        stdout=log, stderr=subprocess.STDOUT, stdin=subprocess.DEVNULL,
                                        env=environment, cwd=self.scratch, preexec_fn=without_privileges,
                                        start_new_session=True)
             try:
-                return process.wait(LIMITS[kind]) == 0
+                return process.wait(limit)
             except subprocess.TimeoutExpired:
                 # The display's clean-up ends the Wine server on the way out.
                 os.killpg(process.pid, signal.SIGTERM)
@@ -196,7 +209,33 @@ class WindowsWorker:
                 except subprocess.TimeoutExpired:
                     os.killpg(process.pid, signal.SIGKILL)
                     process.wait()
-                return False
+                return None
+
+    def check_filters(self):
+        """Stops the run at a filter of TESTS that selects no test: every fault of its file would survive."""
+        for kind in ("win", "unit"):
+            program = self.command(kind, "*", self.clean)[:2] + ["--gtest_list_tests"]
+            self.session(program, self.clean, LIMITS[kind], "listed-%s.txt" % kind)
+            names, suite = [], ""
+            with open(os.path.join(self.work, "listed-%s.txt" % kind), errors="replace") as listed:
+                for line in listed:
+                    if line[:1].isalnum():
+                        suite = line.split()[0]
+                    elif line.startswith("  ") and suite:
+                        names.append(suite + line.split()[0])
+            column = {"win": 0, "unit": 1}[kind]
+            for path, filters in sorted(TESTS.items()):
+                for pattern in filter(None, filters[column].split(":")):
+                    if not any(fnmatch.fnmatchcase(name, pattern) for name in names):
+                        sys.exit("the %s filter %s of %s selects no test" % (kind, pattern, path))
+        e2e_tests = set()
+        for name in os.listdir(os.path.join(ROOT, "tests", "e2e")):
+            if name.startswith("test_") and name.endswith(".py"):
+                with open(os.path.join(ROOT, "tests", "e2e", name)) as source:
+                    e2e_tests.update(re.findall(r"^def (test_\w+)", source.read(), re.M))
+        for path, (_, _, part) in sorted(TESTS.items()):
+            if part and not any(part in test for test in e2e_tests):
+                sys.exit("the e2e test %s of %s is no test" % (part, path))
 
     def steps(self, path):
         win, unit, e2e = TESTS.get(path, ("", "", ""))
@@ -232,6 +271,7 @@ def run(build):
     if not worker.compile(TARGETS, jobs=os.cpu_count() or 2):
         sys.exit("the unmutated sources do not build with MinGW in %s" % worker.binary)
     worker.keep_clean_programs()
+    worker.check_filters()
 
     candidates = []
     for path in windows_sources():
