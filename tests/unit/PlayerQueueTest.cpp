@@ -335,6 +335,11 @@ TEST(PlayerQueue, ASlicedSearchOfNothingLoadableRefillsOnceAndEndsStopped) {
   EXPECT_FALSE(h.state().trackLoaded);
   EXPECT_FALSE(h.state().playing);
   EXPECT_TRUE(h.state().playQueue.empty());
+  EXPECT_FALSE(h.display.enabled());
+  // The next search makes the button answer again while it goes on.
+  h.player.onNext();
+  EXPECT_TRUE(h.player.advancing());
+  EXPECT_TRUE(h.display.enabled());
 }
 
 }  // namespace

@@ -238,6 +238,8 @@ TEST_F(PlayerStartUp, ExitKeepsThePlaceOnlyOfATrackLeftBeforeItsEnd) {
   EXPECT_NE(exit().find("\nLastPosition=1500\n"), std::string::npos);
   h.graph.seek(1);
   EXPECT_NE(exit().find("\nLastPosition=1\n"), std::string::npos);
+  h.graph.seek(3000);
+  EXPECT_EQ(exit().find("LastPosition"), std::string::npos) << "a place at the track's length";
   h.graph.playToEnd();
   EXPECT_EQ(exit().find("LastPosition"), std::string::npos);
   h.graph.seek(1000);

@@ -68,6 +68,7 @@ TEST(PlaylistReader, DecodesByMarkExtensionOrWellFormedUtf8) {
       {"ソ.wav\r\nBjörk.wav\r\n", false, Encoding::legacy, {"\x83\x5C.wav"}},
       // Bytes valid in both are taken as UTF-8.
       {"\xE3\x82\xBD.wav", false, Encoding::utf8, {"ソ.wav"}},
+      {"\xE3\x82\xBD", false, Encoding::utf8, {"ソ"}},  // not one ASCII byte
       // The mark is no part of the first line.
       {mark + "#EXTM3U\r\n한국.wav\r\n", false, Encoding::utf8, {"#EXTM3U", "한국.wav"}},
       {mark + "a.wav\r\n", false, Encoding::legacy, {"a.wav"}},

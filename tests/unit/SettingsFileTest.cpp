@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "TestFolder.h"
+#include "platform/File.h"
 
 namespace {
 
@@ -143,6 +144,11 @@ TEST(SettingsFile, TheReadHoldsTheFileUntilClosedAndAHeldFileReadsAsMissing) {
     test_files::Holder after(path);
     EXPECT_TRUE(after.held());
   }
+  {
+    file::ExclusiveWriter dropped;  // let go unfinished, as after a failed write
+    ASSERT_EQ(dropped.create(path + ".tmp"), file::Attempt::done);
+  }
+  EXPECT_TRUE(test_files::Holder(path + ".tmp").held()) << "a writer let go unfinished kept its file";
   test_files::Holder holder(path);
   ASSERT_TRUE(holder.held());
   SettingsFile file;
