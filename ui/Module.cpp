@@ -4,16 +4,10 @@
 
 namespace {
 HINSTANCE moduleInstance = nullptr;
-DWORD mainThread = 0;
 }  // namespace
 
-void Module::start(HINSTANCE instance) {
-  moduleInstance = instance;
-  mainThread = GetCurrentThreadId();
-}
+void Module::start(HINSTANCE instance) { moduleInstance = instance; }
 
 void Module::end() { MessageLoop::forgetAllThreads(); }
 
 HINSTANCE Module::instance() { return moduleInstance ? moduleInstance : GetModuleHandleA(nullptr); }
-
-DWORD Module::mainThreadId() { return mainThread; }

@@ -1,6 +1,6 @@
 #pragma once
 // What the whole process shares from before the entry point until after it
-// returns: the instance that every resource is loaded from, and the main thread.
+// returns: the instance that every resource is loaded from.
 #include <windows.h>
 
 class Module {
@@ -8,5 +8,4 @@ class Module {
   static void start(HINSTANCE instance);
   static void end();
   static HINSTANCE instance();
-  static DWORD mainThreadId();
 };
