@@ -42,6 +42,12 @@ TEST_F(PlayerPicturesTest, TheBackgroundKeepsItsOwnColourDepth) {
   ASSERT_EQ(GetObjectA(pictures.backgroundBitmap, sizeof section, &section), static_cast<int>(sizeof section))
       << "a device bitmap takes the display's depth and has no colour table to read";
   EXPECT_EQ(section.dsBmih.biBitCount, 24) << "a 24-bit picture gets the halftone palette";
+  HDC screen = GetDC(nullptr);
+  const bool paletteDisplay = GetDeviceCaps(screen, RASTERCAPS) & RC_PALETTE;
+  ReleaseDC(nullptr, screen);
+  ASSERT_FALSE(paletteDisplay) << "the test display takes every colour";
+  pictures.createPalette(nullptr);
+  EXPECT_EQ(pictures.palette, nullptr) << "a palette for a display that takes every colour";
 }
 
 TEST_F(PlayerPicturesTest, EachResolutionTakesTheNearestSetAtOrAboveIt) {
@@ -87,7 +93,12 @@ TEST_F(PlayerPicturesTest, ThePlayButtonsFacesFollowTheResolution) {
   EXPECT_EQ(width, 40);
   ImageList_GetIconSize(pictures.stopFaceImages, &width, &height);
   EXPECT_EQ(height, 40);
-  pictures.destroyFaceListOtherThan(nullptr);
+  // The list the play button holds stays; the other goes.
+  HIMAGELIST held = pictures.playFaceImages;
+  pictures.destroyFaceListOtherThan(held);
+  EXPECT_EQ(ImageList_GetImageCount(held), 4);
+  EXPECT_EQ(pictures.stopFaceImages, nullptr);
+  ImageList_Destroy(held);
 }
 
 TEST(BoxFilter, EachPixelIsTheMeanOfWhatItCovers) {
