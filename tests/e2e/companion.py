@@ -98,9 +98,16 @@ def menus_pictures(keys_between, count):
         popups = wait_popups(count[len(pictures)], 5)
         check(popups is not None, "expected %d open menus after keys %r, saw %r" % (count[len(pictures)], group,
                                                                     listing().popups))
-        time.sleep(0.3)
-        shot = screenshot()
-        pictures.append([(popup, region(shot, popup)) for popup in popups])
+        # Taken once two screenshots agree: on a busy machine a menu may still be painting.
+        shown, deadline = None, time.monotonic() + 5
+        while True:
+            time.sleep(0.3)
+            shot = screenshot()
+            taken = [(popup, region(shot, popup)) for popup in popups]
+            if taken == shown or time.monotonic() > deadline:
+                break
+            shown = taken
+        pictures.append(taken)
     return pictures
 
 
