@@ -100,8 +100,8 @@ def menus_pictures(keys_between, count):
                                                                     listing().popups))
         # Taken once two screenshots agree: on a busy machine a menu may still be painting.
         shown, deadline = None, time.monotonic() + 5
+        time.sleep(0.3)
         while True:
-            time.sleep(0.3)
             shot = screenshot()
             taken = [(popup, region(shot, popup)) for popup in popups]
             if taken == shown or time.monotonic() > deadline:
