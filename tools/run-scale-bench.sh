@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The player against another build of it (by default the one before the bar
 # followed the display's scale) in the same run, at 100 % and at 150 %: time
-# from the start to the first window (median of seven starts) and private
+# from the start to the first window (median and fastest of
+# VEXMOOR_SCALE_BENCH_ROUNDS starts, seven by default) and private
 # memory at rest, read from the Linux side; and the size of both programs.
 # Usage: tools/run-scale-bench.sh BUILD OTHER_EXE   (prints a Markdown table)
 set -u
@@ -14,6 +15,7 @@ if [ -z "${VEXMOOR_SCALE_BENCH_ON_DISPLAY:-}" ]; then
   exec "$root/tools/with-display.sh" "$0" "$@"
 fi
 exe="$build/win/vexmoor.exe"
+rounds=${VEXMOOR_SCALE_BENCH_ROUNDS:-7}
 work=$(mktemp -d "$build/scale-bench.XXXXXX")
 trap 'wineserver -k; rm -rf "$work"' EXIT
 printf 'TopMode=1\n' >"$work/tovik.def"
@@ -44,7 +46,7 @@ for dpi in 96 144; do
   declare -A times memory dirty
   # Alternated, each first in turn, so that a busy moment of the machine and
   # the cost of starting first fall on both alike.
-  for round in 1 2 3 4 5 6 7; do
+  for round in $(seq "$rounds"); do
     order=("$exe" "$other")
     [ $((round % 2)) = 0 ] && order=("$other" "$exe")
     for program in "${order[@]}"; do
@@ -60,7 +62,10 @@ for dpi in 96 144; do
     stop "$program"
   done
   mine=$(echo ${times[$exe]} | tr ' ' '\n' | median); theirs=$(echo ${times[$other]} | tr ' ' '\n' | median)
-  echo "| $((dpi * 100 / 96)) % | time to the window, median of 7 (ms) | $mine | $theirs | $(ratio "$mine" "$theirs") |"
+  echo "| $((dpi * 100 / 96)) % | time to the window, median of $rounds (ms) | $mine | $theirs | $(ratio "$mine" "$theirs") |"
+  # What a busy moment of the machine only ever adds to: the fastest start of each.
+  mine=$(echo ${times[$exe]} | tr ' ' '\n' | sort -n | head -1); theirs=$(echo ${times[$other]} | tr ' ' '\n' | sort -n | head -1)
+  echo "| $((dpi * 100 / 96)) % | time to the window, fastest of $rounds (ms) | $mine | $theirs | $(ratio "$mine" "$theirs") |"
   echo "| $((dpi * 100 / 96)) % | private memory at rest (kB) | ${memory[$exe]} | ${memory[$other]} | $(ratio "${memory[$exe]}" "${memory[$other]}") |"
   echo "| $((dpi * 100 / 96)) % | of which written (kB) | ${dirty[$exe]} | ${dirty[$other]} | $(ratio "${dirty[$exe]}" "${dirty[$other]}") |"
   unset times memory dirty
