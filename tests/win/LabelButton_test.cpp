@@ -178,6 +178,15 @@ TEST(LabelButtonFonts, FollowsTheBarsResolution) {
   bar.label.setDpi(192);
   const std::vector<bool> doubled = bar.drawn(name);
   EXPECT_GT(std::count(doubled.begin(), doubled.end(), true), 2 * std::count(usual.begin(), usual.end(), true));
+  // A font set later is the one drawn, still at the bar's resolution.
+  LOGFONTW half{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageA(bar.dialog, WM_GETFONT, 0, 0)), sizeof half, &half);
+  half.lfHeight /= 2;
+  HFONT halfFont = CreateFontIndirectW(&half);
+  SendMessageA(bar.control, WM_SETFONT, reinterpret_cast<WPARAM>(halfFont), FALSE);
+  const std::vector<bool> smaller = bar.drawn(name);
+  EXPECT_LT(std::count(smaller.begin(), smaller.end(), true), std::count(doubled.begin(), doubled.end(), true) * 3 / 4);
+  DeleteObject(halfFont);
 }
 
 TEST(LabelButtonTip, ShowsTheWholeNameAsItStands) {
