@@ -48,6 +48,14 @@ TEST_F(PlayerPicturesTest, TheBackgroundKeepsItsOwnColourDepth) {
   ASSERT_FALSE(paletteDisplay) << "the test display takes every colour";
   pictures.createPalette(nullptr);
   EXPECT_EQ(pictures.palette, nullptr) << "a palette for a display that takes every colour";
+  HBITMAP background = nullptr;
+  {
+    PlayerPictures gone;
+    gone.loadBitmaps(96);
+    background = gone.backgroundBitmap;
+  }
+  BITMAP left{};
+  EXPECT_EQ(GetObjectA(background, sizeof left, &left), 0) << "the background outlived its pictures";
 }
 
 TEST_F(PlayerPicturesTest, EachResolutionTakesTheNearestSetAtOrAboveIt) {

@@ -113,7 +113,7 @@ TEST_F(SkinButtonTest, FastDoubleClickGivesTwoClicks) {
   EXPECT_EQ(clicks(), 2);
 }
 
-TEST_F(SkinButtonTest, SpaceIsIgnoredInHoverModeAndClicksOtherwise) {
+TEST_F(SkinButtonTest, SpaceIsIgnoredInHoverModeAndOtherwiseClicksAsTheMouseDoes) {
   SetFocus(control);
   send(WM_KEYDOWN, VK_SPACE);
   EXPECT_EQ(shownImage(), SkinButton::normal) << "space pressed the button";
@@ -121,10 +121,16 @@ TEST_F(SkinButtonTest, SpaceIsIgnoredInHoverModeAndClicksOtherwise) {
   EXPECT_EQ(clicks(), 0);
 
   button.setStyle(0);
+  EXPECT_EQ(shownImage(), SkinButton::hover) << "without hover mode the focus shows";
   send(WM_KEYDOWN, VK_SPACE);
   EXPECT_EQ(shownImage(), SkinButton::pressedState);
   send(WM_KEYUP, VK_SPACE);
   EXPECT_EQ(clicks(), 1);
+  send(WM_LBUTTONDOWN, MK_LBUTTON, point(5, 5));
+  send(WM_LBUTTONUP, 0, point(5, 5));
+  EXPECT_EQ(clicks(), 2);
+  SetFocus(nullptr);
+  EXPECT_EQ(shownImage(), SkinButton::normal);
 }
 
 TEST_F(SkinButtonTest, AClickInHoverModeLeavesTheFocusWhereItWas) {

@@ -56,7 +56,7 @@ TEST(CenterWindow, TopLevelWindowsAreCentredOverTheirOwnerWithinTheWorkArea) {
   }
 }
 
-TEST(CenterWindow, AChildIsCentredInItsParentsClientArea) {
+TEST(CenterWindow, AChildIsCentredInItsParentsClientAreaOrOverASibling) {
   HWND parent = popup(0, 0, 200, 100);
   HWND child = CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 40, 20, parent, nullptr, nullptr, nullptr);
   centerWindow(child);
@@ -65,6 +65,12 @@ TEST(CenterWindow, AChildIsCentredInItsParentsClientArea) {
   MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
   EXPECT_EQ(r.left, 80);
   EXPECT_EQ(r.top, 40);
+  HWND sibling = CreateWindowExA(0, "STATIC", "", WS_CHILD, 100, 50, 60, 40, parent, nullptr, nullptr, nullptr);
+  centerWindow(child, sibling);
+  GetWindowRect(child, &r);
+  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+  EXPECT_EQ(r.left, 110) << "over a sibling";
+  EXPECT_EQ(r.top, 60);
   DestroyWindow(parent);
 }
 
