@@ -5,6 +5,10 @@ import time
 from harness import (ID, LWA_ALPHA, SC_CLOSE, WM_CLOSE, WM_SYSCOMMAND, WS_EX_LAYERED, Music, Player, check,
                      move_pointer, park_pointer, settings_bytes, template_layout, wait_until, xdotool)
 
+WM_DISPLAYCHANGE = 0x007E
+WM_SETTINGCHANGE = 0x001A
+SPI_SETDESKWALLPAPER, SPI_SETWORKAREA = 0x0014, 0x002F
+
 
 def test_window_is_280_by_34_centred_in_the_work_area_with_its_template_size():
     layout = template_layout()
@@ -49,19 +53,24 @@ def test_transparency_is_alpha_50_when_set_and_switches_with_its_command():
         check(player.state().layered is None, "a window without Transparent=1 is layered")
 
 
+def drag_grip(player, dx, dy):
+    before = player.state().window
+    # The grip at the left end is background.
+    move_pointer(before.x + 4, before.y + 4)
+    xdotool("mousedown", "1")
+    for step in range(1, 11):
+        move_pointer(before.x + 4 + dx * step // 10, before.y + 4 + dy * step // 10)
+    xdotool("mouseup", "1")
+    park_pointer()
+    return before
+
+
 def test_dragging_the_background_moves_the_window_and_pressing_a_control_does_not():
     player = Player()
     music = Music(player.folder, {"a.wav": 440})
     player.write_settings(settings_bytes(CurDir=music.windows()))
     with player:
-        before = player.state().window
-        # The grip at the left end is background.
-        move_pointer(before.x + 4, before.y + 4)
-        xdotool("mousedown", "1")
-        for step in range(1, 11):
-            move_pointer(before.x + 4 + 12 * step, before.y + 4 + 6 * step)
-        xdotool("mouseup", "1")
-        park_pointer()
+        before = drag_grip(player, 120, 60)
         moved = wait_until(lambda: player.state().window == before.moved(120, 60), 3)
         check(moved, "window at %r after dragging by (120, 60) from %r" % (player.state().window, before))
 
@@ -74,6 +83,22 @@ def test_dragging_the_background_moves_the_window_and_pressing_a_control_does_no
         park_pointer()
         time.sleep(0.3)
         check(player.state().window == start.window, "pressing on a label moved the window")
+
+        # Dragged partly past the screen's edge, the bar stays there until the screens change.
+        work = start.workarea
+        drag_grip(player, work.x + work.w - 60 - start.window.x, 0)
+        check(wait_until(lambda: player.state().window.x == work.x + work.w - 60, 3), "the bar was not dragged")
+        for wparam, inside in ((SPI_SETDESKWALLPAPER, False), (SPI_SETWORKAREA, True)):
+            player.send(WM_SETTINGCHANGE, wparam, 0)
+            check((player.state().window.x == work.x + work.w - 280) == inside,
+                  "after a change of setting %d the bar is at %r" % (wparam, player.state().window))
+        drag_grip(player, -30, 0)
+        check(wait_until(lambda: player.state().window.x == work.x + work.w - 310, 3), "the bar was not dragged")
+        drag_grip(player, 50, 0)
+        check(wait_until(lambda: player.state().window.x == work.x + work.w - 260, 3), "the bar was not dragged")
+        player.send(WM_DISPLAYCHANGE, 32, 0)
+        check(player.state().window.x == work.x + work.w - 280, "after a display change the bar is at %r"
+              % (player.state().window,))
 
 
 def test_escape_and_the_close_commands_leave_the_player_running():
