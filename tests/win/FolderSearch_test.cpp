@@ -45,6 +45,19 @@ TEST(FolderSearch, OnlyTheEndOfTheFolderEndsTheListing) {
   }
 }
 
+TEST(FolderSearch, AFolderLeftBeforeItsEndIsFreeToRemoveAfterwards) {
+  // The user may delete a folder the player has looked into while it runs.
+  TestFolder folder;
+  const std::string listed = folder.folder("listed");
+  const std::string file = folder.file("listed\\a.wav");
+  {
+    FolderEnumerator entries;
+    ASSERT_TRUE(entries.open(listed + "\\*") && entries.next());
+  }
+  ASSERT_TRUE(DeleteFileA(file.c_str()));
+  EXPECT_TRUE(RemoveDirectoryA(listed.c_str())) << GetLastError();
+}
+
 TEST(FolderSearch, ALongPathIsCountedInUtf16Units) {
   TestFolder folder;
   std::string kanji;
