@@ -57,6 +57,18 @@ class ControlHost {
   }
 };
 
+inline RECT workArea() {
+  RECT work{};
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  return work;
+}
+
+inline POINT topLeft(HWND window) {
+  RECT frame{};
+  GetWindowRect(window, &frame);
+  return POINT{frame.left, frame.top};
+}
+
 // A 32-bit memory picture to print a control into and read its pixels back.
 class Canvas {
  public:

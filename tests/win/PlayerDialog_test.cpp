@@ -7,6 +7,7 @@
 #include <string>
 
 #include "ControlHost.h"
+#include "NotifyWindow.h"
 #include "TestFolder.h"
 
 namespace {
@@ -39,12 +40,6 @@ class PlayerDialogTest : public testing::Test {
     return count;
   }
 
-  POINT topLeft() const {
-    RECT frame{};
-    GetWindowRect(bar.window(), &frame);
-    return {frame.left, frame.top};
-  }
-
   TestFolder folder;
   test_files::CurrentFolder here{folder.path()};
   PlayerDialog bar;
@@ -58,12 +53,7 @@ TEST_F(PlayerDialogTest, TheVolumeStaysOverANewTrackNameUntilItsTimeIsUp) {
 
   bar.setTrackLabelText("Next track");
   EXPECT_EQ(textOf(IDC_TRACK_MENU), volume);
-  const ULONGLONG deadline = GetTickCount64() + 10000;
-  MSG message;
-  while (textOf(IDC_TRACK_MENU) == volume && GetTickCount64() < deadline) {
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
-    Sleep(20);
-  }
+  NotifyWindow::pumpUntil([&] { return textOf(IDC_TRACK_MENU) != volume; }, 10000);
   EXPECT_EQ(textOf(IDC_TRACK_MENU), "Next track");
 }
 
@@ -72,7 +62,7 @@ TEST_F(PlayerDialogTest, BothLabelsWriteLargerOnAScreenOfTwiceTheResolution) {
   int usual[2];
   for (int i = 0; i < 2; ++i) usual[i] = textPixels(labels[i], "Group");
 
-  const POINT at = topLeft();
+  const POINT at = topLeft(bar.window());
   RECT suggested{at.x, at.y, at.x + 560, at.y + 68};
   SendMessageA(bar.window(), wmDpiChanged, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
   RECT client{};
@@ -86,8 +76,7 @@ TEST_F(PlayerDialogTest, BothLabelsWriteLargerOnAScreenOfTwiceTheResolution) {
 }
 
 TEST_F(PlayerDialogTest, ABarPartlyOffComesBackOnlyWhenTheScreensChange) {
-  RECT work{};
-  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  const RECT work = workArea();
   struct Case {
     UINT message;
     WPARAM wParam;
@@ -101,7 +90,8 @@ TEST_F(PlayerDialogTest, ABarPartlyOffComesBackOnlyWhenTheScreensChange) {
   for (const Case& c : cases) {
     SetWindowPos(bar.window(), nullptr, work.right - 100, work.top + 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     SendMessageA(bar.window(), c.message, c.wParam, 0);
-    EXPECT_EQ(topLeft().x, c.comesInside ? work.right - 280 : work.right - 100) << c.message << " " << c.wParam;
+    EXPECT_EQ(topLeft(bar.window()).x, c.comesInside ? work.right - 280 : work.right - 100)
+        << c.message << " " << c.wParam;
   }
 }
 

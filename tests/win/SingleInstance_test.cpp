@@ -33,8 +33,6 @@ HANDLE deniedMutex(const std::wstring& name) {
   return CreateMutexW(&attributes, FALSE, name.c_str());
 }
 
-HANDLE eventOfTheName(const std::wstring& name) { return CreateEventW(nullptr, TRUE, FALSE, name.c_str()); }
-
 TEST(SingleInstanceTest, AClaimThatWillNotOpenIsHeldAndAnyOtherObjectOfItsNameIsNot) {
   const TestFolder folder;
   const std::string settings = folder.join("tovik.def");
@@ -47,7 +45,7 @@ TEST(SingleInstanceTest, AClaimThatWillNotOpenIsHeldAndAnyOtherObjectOfItsNameIs
   };
   const Case cases[] = {
       {"a mutex without access", &deniedMutex, false},
-      {"an event", &eventOfTheName, true},
+      {"an event", [](const std::wstring& name) { return CreateEventW(nullptr, TRUE, FALSE, name.c_str()); }, true},
   };
   for (const Case& c : cases) {
     HANDLE held = c.make(name);

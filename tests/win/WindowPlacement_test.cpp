@@ -4,22 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include "ControlHost.h"
+
 namespace {
 
 HWND popup(int x, int y, int w, int h, HWND owner = nullptr, DWORD style = WS_POPUP) {
   return CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "", style, x, y, w, h, owner, nullptr, nullptr, nullptr);
-}
-
-RECT workArea() {
-  RECT work{};
-  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-  return work;
-}
-
-POINT topLeft(HWND window) {
-  RECT r{};
-  GetWindowRect(window, &r);
-  return POINT{r.left, r.top};
 }
 
 TEST(CenterWindow, TopLevelWindowsAreCentredOverTheirOwnerWithinTheWorkArea) {

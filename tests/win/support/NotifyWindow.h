@@ -22,10 +22,10 @@ class NotifyWindow {
   void onNotify(std::function<void()> handler) { handler_ = std::move(handler); }
   int notifications() const { return notifications_; }
 
-  // Dispatches messages until done() is true or the time is up; true if done.
-  bool pumpUntil(const std::function<bool()>& done, DWORD timeoutMs);
-  // Dispatches messages for the given time.
-  void pumpFor(DWORD milliseconds);
+  // Dispatches the thread's messages until done() is true or the time is up; true if done.
+  static bool pumpUntil(const std::function<bool()>& done, DWORD timeoutMs);
+  // Dispatches the thread's messages for the given time.
+  static void pumpFor(DWORD milliseconds);
 
  private:
   static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
