@@ -104,7 +104,7 @@ echo "test-wine10: $(chroot "$chroot_dir" wine --version 2>/dev/null) in $chroot
 display=$((${VEXMOOR_E2E_DISPLAY:-91} + 4))
 chroot "$chroot_dir" env -i PATH=/usr/local/bin:/usr/bin:/bin TERM=dumb HOME=/root \
   VEXMOOR_E2E_DISPLAY="$display" VEXMOOR_TIERS="$tiers" VEXMOOR_TIER_MARK=" (wine 10)" \
-  VEXMOOR_WINE_DIFFERENCES="${VEXMOOR_WINE10_DIFFERENCES-mfplat}" \
+  VEXMOOR_WINE_DIFFERENCES="${VEXMOOR_WINE10_DIFFERENCES-mfplat,exitcode}" \
   "$root/tools/run-tests.sh" "$own"
 status=$?
 # Whatever the tiers left running in the chroot (a Wine server, a sound server) would hold its mounts.

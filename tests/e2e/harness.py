@@ -23,6 +23,8 @@ BUILD = os.environ.get("VEXMOOR_E2E_BUILD", os.path.join(ROOT, "build"))
 EXE = os.path.join(BUILD, "win", "vexmoor.exe")
 PROBE = os.path.join(BUILD, "win", "tests", "e2e", "vexmoor_probe.exe")
 SCRATCH = os.environ.get("VEXMOOR_E2E_SCRATCH", tempfile.gettempdir())
+# Where the Wine differs from Windows so that a check does not stand in for it (make test-wine10).
+WINE_DIFFERENCES = os.environ.get("VEXMOOR_WINE_DIFFERENCES", "").split(",")
 def without_dlls(names):
     """The tests' own DLL overrides, with these DLLs disabled as if the system had none:
     without quartz, CoCreateInstance of the filter graph fails; without mfplat and mf,
@@ -329,6 +331,14 @@ class Player:
         except subprocess.TimeoutExpired:
             return None
 
+    def ends_with_the_exit_code(self):
+        """True when the player ends with the exit command's code, 1. Wine 10 now and then gives
+        an ending process the code of one of its own threads that ends at that moment (0: Media
+        Foundation's and DirectShow's workers, let go in the player's last steps); where
+        VEXMOOR_WINE_DIFFERENCES names "exitcode", 0 passes too."""
+        code = self.wait_exit()
+        return code == 1 or (code == 0 and "exitcode" in WINE_DIFFERENCES)
+
     def state(self):
         code, lines = probe("state")
         if code not in (0, 2):
@@ -388,8 +398,8 @@ class Player:
 
 def exit_by_button(player):
     player.click(ID["IDOK"])
-    code = player.wait_exit()
-    check(code == 1, "the exit button ended the player with code %r, expected 1" % code)
+    check(player.ends_with_the_exit_code(),
+          "the exit button ended the player with code %r, expected 1" % player.process.returncode)
 
 
 PLAY_FACE = read_bitmap("play.bmp")

@@ -96,7 +96,7 @@ def chooser_session(top):
         saved = player.read_settings().decode("cp932")
         check(saved.startswith("CurDir=" + music.windows() + "\n"), "the chooser wrote the settings: %r" % saved)
         player.click(ID["IDOK"])
-        check(player.wait_exit() == 1, "the exit button did not end the player")
+        check(player.ends_with_the_exit_code(), "the exit button did not end the player")
     # "café" has no place in code page 932: the save is UTF-8 behind its mark.
     saved = player.read_settings()
     check(saved.startswith(b"\xef\xbb\xbf" + ("CurDir=" + new_root.windows() + "\n").encode("utf-8")),

@@ -36,7 +36,7 @@ def test_media_keys_control_the_player_while_another_program_has_the_focus():
         finally:
             other.close()
         player.click(ID["IDOK"])
-        check(player.wait_exit() == 1, "the exit button did not end the player")
+        check(player.ends_with_the_exit_code(), "the exit button did not end the player")
     released = FocusWindow(20, 20, 200, 150, 1, hold=True)
     released.close()
     check(released.held == 4, "after the exit only %r of the four keys were free again" % released.held)

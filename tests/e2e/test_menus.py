@@ -152,7 +152,7 @@ def test_choosing_main_menu_items_changes_the_state_the_saved_settings_and_what_
               "with repeat from the menu %r was heard, expected the three tracks going round" % heard)
 
         player.command(ID["IDOK"])
-        check(player.wait_exit() == 1, "the exit command did not end the player with code 1")
+        check(player.ends_with_the_exit_code(), "the exit command did not end the player with code 1")
     saved = saved_settings(player)
     for key, value in dict(changed, RepeartMode="1", OnePlay="0").items():
         check(saved.get(key) == value, "saved %s=%r, expected %r (%r)" % (key, saved.get(key), value, saved))

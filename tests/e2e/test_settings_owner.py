@@ -33,7 +33,7 @@ def test_a_hold_at_start_or_at_exit_loses_no_settings():
             again.click(ID["IDOK"])
             check(wait_until(lambda: player_window_count() == 0, 10, interval=0.05), "the bar did not close")
             time.sleep(0.3)
-        check(again.wait_exit() == 1, "the player did not end with code 1 after the hold")
+        check(again.ends_with_the_exit_code(), "the player did not end with code 1 after the hold")
     expected = settings_bytes(CurDir=music.windows(), RepeartMode="1", OnePlay="1", LastFile=music.windows("b.wav"))
     check(again.read_settings() == expected, "the save under a brief hold gave %r" % again.read_settings())
 
@@ -86,7 +86,7 @@ def test_a_start_at_the_exit_button_runs_on_the_settings_just_written():
             player.click(ID["IDOK"])
             following = Player(folder=player.folder)
             following.process = subprocess.Popen(["wine", EXE], cwd=player.folder, stderr=subprocess.DEVNULL)
-            check(player.wait_exit() == 1 and wait_until(lambda: player_window_count() == 1, 15),
+            check(player.ends_with_the_exit_code() and wait_until(lambda: player_window_count() == 1, 15),
                   "turn %d: no bar came up" % turn)
             # The window is counted as soon as it exists, before it has read the settings.
             check(wait_until(lambda: following.label_texts()[1] == track, 10) and "LastFile=%s\n" % music.windows(
